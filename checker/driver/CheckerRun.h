@@ -1,0 +1,63 @@
+#pragma once
+// All state of one checker run. main() creates it and hands it by reference to every phase.
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "checker/driver/CheckerSettings.h"
+#include "checker/map/MapTypes.h"
+#include "checker/map/ScriptTypes.h"
+#include "checker/textures/TextureTypes.h"
+#include "entitydb/EntityClassTable.h"
+
+namespace quillon {
+
+inline constexpr int MAX_PROBLEM_BRUSHES = 128;
+inline constexpr int PLANE_HASHES = 1024;
+
+struct ProblemBrush {
+    int entityNumber = 0;
+    int brushNumber = 0;
+};
+
+struct RunCounters {
+    int bspErrors = 0;
+    int runtimeErrors = 0;
+    int logicNotes = 0;
+    int nonStandardNotes = 0;
+    int missingTextures = 0;
+    int unextractedTextures = 0;
+    int uppercaseAnimatedCount = 0;
+    int lowercasedAnimatedCount = 0;
+    int matchCount = 0;
+    int areaPortals = 0;
+};
+
+struct CheckerRun {
+    CheckerSettings settings;
+    DerivedSettings derived;
+    OutputMode mode = OutputMode::OutputReport;
+    bool otherMode = false;  ///< OutputType other than 0, 1 and 2
+
+    std::FILE* report = nullptr;  ///< the report stream while it is open
+
+    ScriptState script;
+    std::vector<MapEntity> entities;
+    std::vector<MapBrush> brushes;
+    std::vector<BrushSide> sides;
+    std::vector<MapPlane> planes;
+    std::array<int, PLANE_HASHES> planeHash;  ///< first plane of each bucket, -1 when empty
+    std::vector<TextureRecord> textures;
+    EntityClassTable classes;
+
+    RunCounters counters;
+    std::vector<ProblemBrush> problemBrushes;
+    bool printingBounds = false;  ///< set while PrintBrushBounds runs
+
+    CheckerRun() { planeHash.fill(-1); }
+};
+
+}  // namespace quillon

@@ -1,0 +1,29 @@
+#pragma once
+// The tokenizer's state: the open script files, the current token and the line for messages.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+inline constexpr int MAX_INCLUDES = 8;       ///< named in the message; 7 files may be open at once
+inline constexpr int MAX_OPEN_SCRIPTS = 7;
+inline constexpr std::size_t MAX_TOKEN = 1024;
+
+struct ScriptFile {
+    std::string path;
+    std::string text;  ///< the whole file
+    std::size_t position = 0;
+    std::size_t end = 0;
+    int line = 1;
+};
+
+struct ScriptState {
+    std::vector<ScriptFile> stack;  ///< the map file first, each include above its includer
+    std::string currentToken;
+    int errorLine = 0;
+    bool mapEnded = false;  ///< the map file has ended; further reads return false at once
+};
+
+}  // namespace quillon

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Runs one whole-run case of the checker and compares its output files byte for byte.
+#
+#   run_case.sh CASE_DIR QUILLON2 GAME_DIR
+#
+# The case folder is copied into a scratch folder, where the checker runs with "settings.ini" as its
+# argument and the scratch folder as its working directory, so settings name files by relative
+# paths. The checker is copied to bin/ with the built databases; a case's own db/ folder is copied
+# over them. Optional parts of a case:
+#   setup.sh          run with bash in the scratch folder before the checker (generated maps, paks)
+#   expected-exit     the exit status (required; -1 is seen as 255)
+#   expected-NAME     the file NAME must exist afterwards with exactly this content
+#   expected-absent   names of files, one a line, that must not exist afterwards
+#   expected-stdout   what the checker prints on standard output
+set -u
+case_dir=$1
+checker=$2
+game_dir=$3
+name=$(basename "$case_dir")
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-golden.XXXXXX")
+trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+
+mkdir -p "$work/bin"
+cp "$checker" "$work/bin/quillon2"
+cp "$game_dir"/*.db "$work/bin/" 2>/dev/null
+for entry in "$case_dir"/* "$case_dir"/.[!.]*; do
+  [ -e "$entry" ] || continue
+  base=$(basename "$entry")
+  case "$base" in
+    expected-*|db) ;;
+    *) cp -R "$entry" "$work/" ;;
+  esac
+done
+if [ -d "$case_dir/db" ]; then
+  cp -R "$case_dir/db/." "$work/bin/"
+fi
+if [ -f "$work/setup.sh" ]; then
+  (cd "$work" && bash ./setup.sh) || { echo "$name: setup.sh failed"; exit 1; }
+fi
+
+(cd "$work" && QUILLON_STANDALONE=1 ./bin/quillon2 settings.ini </dev/null >"$work/.stdout" 2>"$work/.stderr")
+status=$?
+
+failed=0
+expected_status=$(tr -d ' \r\n' <"$case_dir/expected-exit")
+if [ "$status" != "$expected_status" ]; then
+  echo "$name: exit status $status, expected $expected_status"
+  echo "--- stderr:"; cat "$work/.stderr"
+  failed=1
+fi
+
+for expected in "$case_dir"/expected-*; do
+  base=$(basename "$expected")
+  file=${base#expected-}
+  case "$file" in
+    exit|absent) continue ;;
+    stdout) actual="$work/.stdout" ;;
+    *) actual="$work/$file" ;;
+  esac
+  if [ ! -f "$actual" ]; then
+    echo "$name: $file was not written"
+    failed=1
+  elif ! cmp -s "$expected" "$actual"; then
+    echo "$name: $file differs (- expected, + actual):"
+    diff -u --label expected --label actual "$expected" "$actual" | cat -A | head -n 80
+    failed=1
+  fi
+done
+
+if [ -f "$case_dir/expected-absent" ]; then
+  while IFS= read -r file || [ -n "$file" ]; do
+    file=${file%$'\r'}
+    [ -n "$file" ] || continue
+    if [ -e "$work/$file" ]; then
+      echo "$name: $file exists but must not"
+      failed=1
+    fi
+  done <"$case_dir/expected-absent"
+fi
+
+exit $failed
