@@ -9,6 +9,7 @@
 
 #include "checker/driver/CheckerSettings.h"
 #include "checker/map/MapTypes.h"
+#include "checker/checks/CheckState.h"
 #include "checker/map/ScriptTypes.h"
 #include "checker/textures/TextureTypes.h"
 #include "entitydb/EntityClassTable.h"
@@ -54,6 +55,7 @@ struct CheckerRun {
     EntityClassTable classes;
 
     RunCounters counters;
+    CheckState checks;
     std::vector<ProblemBrush> problemBrushes;
     bool printingBounds = false;  ///< set while PrintBrushBounds runs
 
