@@ -1,9 +1,23 @@
 #pragma once
 // What the game-logic passes carry from one step to a later one (player-start tallies and the like).
 
+#include <array>
+
 namespace quillon {
 
+/// Levels in the order the map-wide messages list them: EASY, NORMAL, HARD, DEATHMATCH.
+inline constexpr int LEVEL_COUNT = 4;
+
+/// Tallies of the map-wide checks, kept for all four levels whatever the user chose to show.
+struct MapWideState {
+    std::array<int, LEVEL_COUNT> entityCount{};    ///< entities the game spawns at startup
+    std::array<int, LEVEL_COUNT> unnamedStarts{};  ///< info_player_start without a targetname
+    std::array<int, LEVEL_COUNT> namedStarts{};    ///< info_player_start with a targetname
+    int deathmatchStarts = 0;                      ///< info_player_deathmatch present in deathmatch
+};
+
 struct CheckState {
+    MapWideState mapWide;
 };
 
 }  // namespace quillon
