@@ -9,8 +9,13 @@ namespace quillon {
 
 struct CheckerRun;
 
+/// The base database path (the checker's folder and "quake2.db") and the selected one (the
+/// checker's folder and EntityDB); also sets the lower-cased selected path the checks test.
+void SetDatabasePaths(CheckerRun& run);
 /// Loads the base database and merges the selected one; false when a file cannot be read.
 bool LoadEntityDatabases(CheckerRun& run);
+/// Frees the two database texts once the checks are done.
+void ReleaseDatabaseTexts(CheckerRun& run);
 
 /// Index of the first class whose name matches without regard to case, or -1.
 int FindClass(const CheckerRun& run, const std::string& className);

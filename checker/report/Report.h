@@ -27,6 +27,9 @@ void PrintBrushBounds(CheckerRun& run, int brushIndex);
 std::string PadField(int width, const std::string& text);
 
 void RecordProblemBrush(CheckerRun& run, int entityNumber, int brushNumber);
+/// The map's path with its extension replaced by ".lin".
+std::string LineFilePath(const std::string& mapPath);
+/// Writes the boxes of the recorded brushes beside the map; nothing when none was recorded.
 void WriteLineFile(CheckerRun& run);
 
 }  // namespace quillon

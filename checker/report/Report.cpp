@@ -1,0 +1,198 @@
+#include "checker/report/Report.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "checker/driver/CheckerRun.h"
+#include "checker/driver/EntityClasses.h"
+#include "checker/map/BrushGeometry.h"
+#include "checker/map/MapEntities.h"
+#include "checker/map/Vector.h"
+#include "platform/Platform.h"
+
+namespace quillon {
+
+namespace {
+
+constexpr int MAX_PAD_DOTS = 63;
+
+/// Prints `banner` before the first message of a section and counts the message.
+void BeginSection(CheckerRun& run, int& counter, const char* banner) {
+    if (counter == 0) {
+        ReportPrint(run, "%s", banner);
+    }
+    ++counter;
+}
+
+void PrintOriginalSides(CheckerRun& run, const MapBrush& brush) {
+    ReportPrint(run, "Invalid bounding box. Original brush sides:\n");
+    for (int s = 0; s < brush.sideCount; ++s) {
+        const BrushSide& side = run.sides[static_cast<std::size_t>(brush.firstSide + s)];
+        if (side.bevel) {
+            continue;
+        }
+        for (const IntPoint& point : side.points) {
+            ReportPrint(run, "( %g %g %g ) ", static_cast<double>(point[0]), static_cast<double>(point[1]),
+                        static_cast<double>(point[2]));
+        }
+        ReportPrint(run, "\n");
+    }
+}
+
+bool BrushHasWindings(const CheckerRun& run, const MapBrush& brush) {
+    return brush.sideCount > 0 && run.sides[static_cast<std::size_t>(brush.firstSide)].winding.has_value();
+}
+
+/// The brush a (entity, brush within entity) pair names, or null when the tables hold no such brush.
+const MapBrush* FindProblemBrush(const CheckerRun& run, const ProblemBrush& pair) {
+    if (pair.entityNumber < 0 || pair.entityNumber >= static_cast<int>(run.entities.size())) {
+        return nullptr;
+    }
+    const int index = run.entities[static_cast<std::size_t>(pair.entityNumber)].firstBrush + pair.brushNumber;
+    if (pair.brushNumber < 0 || index < 0 || index >= static_cast<int>(run.brushes.size())) {
+        return nullptr;
+    }
+    return &run.brushes[static_cast<std::size_t>(index)];
+}
+
+void WriteBoxPath(std::FILE* file, const Vec3& lo, const Vec3& hi) {
+    // Eleven of the box's twelve edges as one path, ending where it started.
+    const Vec3 points[15] = {
+        {lo[0], lo[1], lo[2]}, {hi[0], lo[1], lo[2]}, {hi[0], hi[1], lo[2]}, {lo[0], hi[1], lo[2]},
+        {lo[0], lo[1], lo[2]}, {lo[0], lo[1], hi[2]}, {hi[0], lo[1], hi[2]}, {hi[0], lo[1], lo[2]},
+        {hi[0], lo[1], hi[2]}, {hi[0], hi[1], hi[2]}, {hi[0], hi[1], lo[2]}, {hi[0], hi[1], hi[2]},
+        {lo[0], hi[1], hi[2]}, {lo[0], hi[1], lo[2]}, {lo[0], lo[1], lo[2]},
+    };
+    for (const Vec3& p : points) {
+        std::fprintf(file, "%f %f %f\n", static_cast<double>(p[0]), static_cast<double>(p[1]),
+                     static_cast<double>(p[2]));
+    }
+}
+
+}  // namespace
+
+void ReportPrint(CheckerRun& run, const char* format, ...) {
+    if (run.report == nullptr) {
+        return;
+    }
+    va_list arguments;
+    va_start(arguments, format);
+    std::vfprintf(run.report, format, arguments);
+    va_end(arguments);
+}
+
+void BeginBspErrors(CheckerRun& run) {
+    BeginSection(run, run.counters.bspErrors,
+                 "\n============================= bsp Errors =============================\n");
+}
+
+void BeginRuntimeErrors(CheckerRun& run) {
+    BeginSection(run, run.counters.runtimeErrors,
+                 "\n=================== Runtime Errors/Inconsistencies ===================\n");
+}
+
+void BeginLogicNotes(CheckerRun& run) {
+    BeginSection(run, run.counters.logicNotes,
+                 "\n********************************************************\n"
+                 "NOTE: The following messages do NOT necessarily indicate\n"
+                 "      game errors, but MAY indicate logic problems in\n"
+                 "      your map.\n"
+                 "********************************************************\n");
+}
+
+void BeginNonStandardNotes(CheckerRun& run) {
+    BeginSection(run, run.counters.nonStandardNotes,
+                 "\n********************************************************\n"
+                 "NOTE: The following messages do NOT indicate errors,\n"
+                 "      but MAY require extra attention to non-standard\n"
+                 "      map details.\n"
+                 "********************************************************\n");
+}
+
+void PrintSkillLevels(CheckerRun& run, std::uint32_t mask) {
+    if (mask & SKILL_EASY) {
+        ReportPrint(run, "EASY\n");
+    }
+    if (mask & SKILL_NORMAL) {
+        ReportPrint(run, "NORMAL\n");
+    }
+    if (mask & SKILL_HARD) {
+        ReportPrint(run, "HARD\n");
+    }
+    if (mask & SKILL_DEATHMATCH) {
+        ReportPrint(run, "DEATHMATCH\n");
+    }
+}
+
+void PrintEntityLocation(CheckerRun& run, int entityNumber) {
+    const MapEntity& entity = run.entities[static_cast<std::size_t>(entityNumber)];
+    const std::string& className = ValueOfKey(entity, "classname");
+    if (FindClass(run, className) > 0 && NeedsBrush(run, entity)) {
+        const Vec3 centre = EntityLocation(run, entityNumber);
+        ReportPrint(run, "Center of this %s: ( %g %g %g )\n", className.c_str(), static_cast<double>(centre[0]),
+                    static_cast<double>(centre[1]), static_cast<double>(centre[2]));
+        return;
+    }
+    ReportPrint(run, "      origin:%s\n", ValueOfKey(entity, "origin").c_str());
+}
+
+void PrintBrushBounds(CheckerRun& run, int brushIndex) {
+    run.printingBounds = true;
+    if (!BrushHasWindings(run, run.brushes[static_cast<std::size_t>(brushIndex)])) {
+        BuildBrushWindings(run, brushIndex);
+    }
+    // The table may not move while the box is printed, but take the reference after building.
+    const MapBrush& brush = run.brushes[static_cast<std::size_t>(brushIndex)];
+    ReportPrint(run, "Bounding box for this brush: ( %g %g %g ) to ( %g %g %g )\n", static_cast<double>(brush.mins[0]),
+                static_cast<double>(brush.mins[1]), static_cast<double>(brush.mins[2]),
+                static_cast<double>(brush.maxs[0]), static_cast<double>(brush.maxs[1]),
+                static_cast<double>(brush.maxs[2]));
+    if (IsBoxCleared(brush.mins, brush.maxs)) {
+        PrintOriginalSides(run, brush);
+    }
+    run.printingBounds = false;
+    if (run.report != nullptr) {
+        std::fflush(run.report);
+    }
+}
+
+std::string PadField(int width, const std::string& text) {
+    if (width <= 0) {
+        return {};
+    }
+    std::string field = text + std::string(MAX_PAD_DOTS, '.');
+    if (field.size() > static_cast<std::size_t>(width)) {
+        field.resize(static_cast<std::size_t>(width));
+    }
+    return field;
+}
+
+void RecordProblemBrush(CheckerRun& run, int entityNumber, int brushNumber) {
+    if (static_cast<int>(run.problemBrushes.size()) < MAX_PROBLEM_BRUSHES) {
+        run.problemBrushes.push_back({entityNumber, brushNumber});
+    }
+}
+
+std::string LineFilePath(const std::string& mapPath) {
+    const platform::PathParts parts = platform::SplitPath(mapPath);
+    return parts.drive + parts.directory + parts.name + ".lin";
+}
+
+void WriteLineFile(CheckerRun& run) {
+    if (run.problemBrushes.empty()) {
+        return;
+    }
+    // A line file that cannot be created is left out; the report already names every brush.
+    std::FILE* file = std::fopen(LineFilePath(run.settings.lastMapFile).c_str(), "w");
+    if (file == nullptr) {
+        return;
+    }
+    for (const ProblemBrush& pair : run.problemBrushes) {
+        if (const MapBrush* brush = FindProblemBrush(run, pair)) {
+            WriteBoxPath(file, brush->mins, brush->maxs);
+        }
+    }
+    std::fclose(file);
+}
+
+}  // namespace quillon
