@@ -4,13 +4,16 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "checker/driver/CheckerSettings.h"
 #include "checker/map/MapTypes.h"
 #include "checker/checks/CheckState.h"
 #include "checker/map/ScriptTypes.h"
+#include "checker/textures/PakFile.h"
 #include "checker/textures/TextureTypes.h"
 #include "entitydb/EntityClassTable.h"
 
@@ -52,12 +55,16 @@ struct CheckerRun {
     std::vector<MapPlane> planes;
     std::array<int, PLANE_HASHES> planeHash;  ///< first plane of each bucket, -1 when empty
     std::vector<TextureRecord> textures;
+    std::unordered_map<std::string, int> textureIndex;  ///< lower-cased name -> index in textures
+    std::optional<std::vector<PakDirectory>> paks;      ///< the pak directories, read on first use
     EntityClassTable classes;
 
     RunCounters counters;
     CheckState checks;
     std::vector<ProblemBrush> problemBrushes;
     bool printingBounds = false;  ///< set while PrintBrushBounds runs
+    int currentBrush = -1;        ///< the brush whose face plane is being made, for "bad normal"
+    int currentFace = 0;          ///< that face's number among all face lines of the brush
 
     CheckerRun() { planeHash.fill(-1); }
 };
