@@ -1,10 +1,172 @@
 #include "entitydb/EntityDatabase.h"
 
+#include <cctype>
+#include <charconv>
+#include <string_view>
+
+#include "entitydb/DatabaseText.h"
+
 namespace quillon {
 
-// Temporary until the loader lands.
-int LoadEntityClasses(EntityClassTable& table, const std::string&, bool, DatabaseReader) {
-    return static_cast<int>(table.classes.size());
+namespace {
+
+constexpr std::string_view MAGIC_WORD = "quillon";
+constexpr std::string_view START_MARKER = "__START__";
+constexpr std::string_view NO_PARENT_MARKER = "__NOPARENT__";
+constexpr std::string_view CLASSNAME_KEYWORD = "CLASSNAME";
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+// Only the magic word's length is compared, so "QUILLONDB" passes too.
+bool HasMagicWord(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size() && IsBlank(text[start])) {
+        ++start;
+    }
+    std::size_t end = start;
+    while (end < text.size() && !IsBlank(text[end]) && end - start < MAGIC_WORD.size()) {
+        ++end;
+    }
+    return EqualsIgnoringCase(text.substr(start, end - start), MAGIC_WORD);
+}
+
+// The next blank-delimited word of `line` from `at`; `at` moves past it.
+std::string_view NextWord(std::string_view line, std::size_t& at) {
+    while (at < line.size() && IsBlank(line[at])) {
+        ++at;
+    }
+    const std::size_t start = at;
+    while (at < line.size() && !IsBlank(line[at])) {
+        ++at;
+    }
+    return line.substr(start, at - start);
+}
+
+// "CLASSNAME name [six numbers]": the box counts only when all six numbers are there.
+void ReadClassnameLine(std::string_view line, EntityClassDef& record) {
+    std::size_t at = CLASSNAME_KEYWORD.size();
+    record.className = std::string(NextWord(line, at));
+    float numbers[6] = {};
+    int count = 0;
+    while (count < 6) {
+        const std::string_view word = NextWord(line, at);
+        const char* end = word.data() + word.size();
+        if (word.empty() || std::from_chars(word.data(), end, numbers[count]).ptr != end) {
+            break;
+        }
+        ++count;
+    }
+    if (count == 6) {
+        record.hasBounds = true;
+        record.mins = {numbers[0], numbers[1], numbers[2]};
+        record.maxs = {numbers[3], numbers[4], numbers[5]};
+    }
+}
+
+struct ClassBlock {
+    EntityClassDef record;
+    bool removal = false;
+};
+
+// A flag keyword only ever sets its flag; a later 0 does not clear it.
+void ApplyAttribute(ClassBlock& block, DatabaseKeyword keyword, std::string_view arguments, DatabaseReader reader) {
+    const bool set = LeadingInteger(arguments) != 0;
+    EntityClassDef& record = block.record;
+    switch (keyword) {
+    case DatabaseKeyword::IsSolid: record.needsBrush = record.needsBrush || set; break;
+    case DatabaseKeyword::IsPickup: record.isPickup = record.isPickup || set; break;
+    case DatabaseKeyword::DmInhibit: record.dmInhibit = record.dmInhibit || set; break;
+    case DatabaseKeyword::DmInhibitNamed:
+        if (reader == DatabaseReader::Checker) {
+            record.dmInhibitIfNamed = record.dmInhibitIfNamed || set;
+        }
+        break;
+    case DatabaseKeyword::SpInhibit: record.spInhibit = record.spInhibit || set; break;
+    case DatabaseKeyword::NoInhibit: record.noInhibit = record.noInhibit || set; break;
+    case DatabaseKeyword::Spawnflags:
+        record.validSpawnflags |= static_cast<std::uint32_t>(LeadingInteger(arguments));
+        break;
+    case DatabaseKeyword::Remove: block.removal = block.removal || set; break;
+    default: break;  // rule keywords belong to the analysis
+    }
+}
+
+// Reads the block whose "CLASSNAME" stands at `offset`; returns where the text after it starts.
+// A block never closed by a "]" line ends at the end of the text.
+std::size_t ReadClassBlock(std::string_view text, std::size_t offset, DatabaseReader reader, ClassBlock& block) {
+    block.record.definitionOffset = static_cast<int>(offset);
+    block.record.validSpawnflags = SKILL_FLAGS;
+    ReadClassnameLine(LineAt(text, offset), block.record);
+    std::size_t at = NextLineStart(text, offset);
+    while (at < text.size()) {
+        const std::string_view line = LineAt(text, at);
+        at = NextLineStart(text, at);
+        if (!line.empty() && line.front() == ']') {
+            break;
+        }
+        const KeywordLine split = SplitKeywordLine(line);
+        const std::optional<DatabaseKeyword> keyword = MatchDatabaseKeyword(split.keyword);
+        if (keyword && IsAttributeKeyword(*keyword)) {
+            ApplyAttribute(block, *keyword, split.arguments, reader);
+        }
+    }
+    return at;
+}
+
+// Merging looks at the records as they stand, so a later block of the same file sees earlier ones.
+void MergeClassBlock(std::vector<EntityClassDef>& classes, ClassBlock& block) {
+    for (EntityClassDef& existing : classes) {
+        if (!existing.className.empty() && EqualsIgnoringCase(existing.className, block.record.className)) {
+            if (block.removal) {
+                existing = EntityClassDef{};  // stays in place, all zero, matching no name
+            } else {
+                existing = block.record;
+                existing.fromSelectedDatabase = true;
+            }
+            return;
+        }
+    }
+    // A removal of a class nobody defined defines it.
+    block.record.fromSelectedDatabase = true;
+    classes.push_back(block.record);
+}
+
+}  // namespace
+
+int LoadEntityClasses(EntityClassTable& table, const std::string& text, bool loadedFirst, DatabaseReader reader) {
+    std::vector<EntityClassDef>& classes = table.classes;
+    if (loadedFirst) {
+        classes.clear();
+    }
+    const std::string_view view = text;
+    const std::size_t start = view.find(START_MARKER);
+    if (!HasMagicWord(view) || start == std::string_view::npos) {
+        classes.clear();
+        return 0;
+    }
+    if (view.find(NO_PARENT_MARKER, start) != std::string_view::npos) {
+        classes.clear();
+    }
+    std::size_t at = start + START_MARKER.size();
+    while (classes.size() < static_cast<std::size_t>(MAX_ENTITY_CLASSES)) {
+        const std::size_t found = view.find(CLASSNAME_KEYWORD, at);
+        if (found == std::string_view::npos) {
+            break;
+        }
+        ClassBlock block;
+        at = ReadClassBlock(view, found, reader, block);
+        if (block.record.className.empty()) {
+            continue;  // a block without a name could only ever match removed records
+        }
+        if (loadedFirst) {
+            classes.push_back(block.record);
+        } else {
+            MergeClassBlock(classes, block);
+        }
+    }
+    return static_cast<int>(classes.size());
 }
 
 }  // namespace quillon

@@ -1,0 +1,59 @@
+#pragma once
+// Reading the text of an entity database: lines, keyword lines, keywords and their integers.
+// Both programs read blocks through these, so the checker's listing, the loader and the front
+// end's rules see the same lines. Every scan stops at the end of the text.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace quillon {
+
+/// Every keyword that may open a line of a class block.
+enum class DatabaseKeyword {
+    // Attributes, read by the loaders.
+    IsSolid, IsPickup, DmInhibit, DmInhibitNamed, SpInhibit, NoInhibit, Spawnflags, Remove,
+    // Rules for the resources of one entity, read by the front end's analysis.
+    HasNoise, SfAnd, SfNot, SoundEq, SoundNeq, TalkWav, LockSndEq, MoveSndEq, StopSndEq, UnlkSndEq,
+    SpawnObj, Spawn, Needs, Load,
+};
+
+/// The keyword that `word` names, honouring each keyword's case rule (some must be written in
+/// upper case, the others may be written in any case); nothing for any other word.
+std::optional<DatabaseKeyword> MatchDatabaseKeyword(std::string_view word);
+/// True for the keywords that describe the class itself (read by the loaders).
+bool IsAttributeKeyword(DatabaseKeyword keyword);
+
+/// A line of a block split at its first blank: the keyword stands at column 1, so an indented
+/// line has an empty keyword.
+struct KeywordLine {
+    std::string_view keyword;
+    std::string_view arguments;  ///< the rest of the line after the keyword
+};
+KeywordLine SplitKeywordLine(std::string_view line);
+
+/// The line that starts at `start`, without its line end (LF or CR LF).
+std::string_view LineAt(std::string_view text, std::size_t start);
+/// Where the line after the one containing `at` starts, or the text's size.
+std::size_t NextLineStart(std::string_view text, std::size_t at);
+
+/// The decimal integer at the start of `arguments` after blanks, or 0 when there is none. Values
+/// beyond 32 bits are clamped. `consumed`, when given, receives the position after the number.
+std::int32_t LeadingInteger(std::string_view arguments, std::size_t* consumed = nullptr);
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+/// The lines of the block whose "CLASSNAME" stands at `definitionOffset`: from the line after the
+/// CLASSNAME line up to the "]" line (excluded), or to the end of the text when it has none.
+std::vector<std::string_view> BlockLines(std::string_view text, int definitionOffset);
+
+/// The named SPAWNFLAGS lines of that block, in file order: the value and the name between double
+/// quotes (at most 31 characters). Only lines whose keyword is written "SPAWNFLAGS" and that carry
+/// a quote are listed.
+std::vector<std::pair<std::uint32_t, std::string>> ReadSpawnflagNames(std::string_view text, int definitionOffset);
+
+}  // namespace quillon
