@@ -1,9 +1,226 @@
 #include "checker/textures/TextureSections.h"
 
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "checker/driver/CheckerRun.h"
+#include "checker/report/Report.h"
+#include "checker/textures/PakFile.h"
+#include "checker/textures/TextureTable.h"
+#include "platform/Platform.h"
+
 namespace quillon {
 
-// Temporary until the texture sections land.
-void ScanPakFiles(CheckerRun&) {}
-void WriteTextureSections(CheckerRun&) {}
+namespace {
+
+constexpr int LOCATION_NAME_WIDTH = 24;
+
+std::string LowerCased(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text;
+}
+
+std::string PakPath(const std::string& baseGameDir, int number) {
+    return baseGameDir + "pak" + std::to_string(number) + ".pak";
+}
+
+/// Pak `number` of the game directory, or none when it is missing, short or foreign.
+std::optional<PakDirectory> OpenPak(const CheckerRun& run, int number) {
+    const std::string path = PakPath(run.derived.baseGameDir, number);
+    const std::optional<std::string> file = platform::FindFileIgnoringCase(path);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::optional<PakDirectory> pak = ReadPakDirectory(*file, number);
+    if (pak) {
+        pak->path = path;  // the report names the pak as the game directory spells it
+    }
+    return pak;
+}
+
+void PrintBrushLine(CheckerRun& run, int entityNumber, int brushNumber, const MapBrush& brush, const char* suffix) {
+    ReportPrint(run, "\tentity %i, brush %i, bounding box: ( %g %g %g ) to ( %g %g %g )%s\n", entityNumber,
+                brushNumber, static_cast<double>(brush.mins[0]), static_cast<double>(brush.mins[1]),
+                static_cast<double>(brush.mins[2]), static_cast<double>(brush.maxs[0]),
+                static_cast<double>(brush.maxs[1]), static_cast<double>(brush.maxs[2]), suffix);
+}
+
+/// What a brush's faces say about one texture.
+enum class FaceUse { None, Direct, Animation };
+
+/// Decided by the first face, in stored side order, that uses the texture or an earlier frame.
+FaceUse BrushUse(const CheckerRun& run, const MapBrush& brush, const std::string& name,
+                 const std::vector<std::string>& earlierFrames) {
+    for (int s = 0; s < brush.sideCount; ++s) {
+        const BrushSide& side = run.sides[static_cast<std::size_t>(brush.firstSide + s)];
+        if (side.bevel) {
+            continue;
+        }
+        if (SameTextureName(side.textureName, name)) {
+            return FaceUse::Direct;
+        }
+        for (const std::string& frame : earlierFrames) {
+            if (SameTextureName(side.textureName, frame)) {
+                return FaceUse::Animation;
+            }
+        }
+    }
+    return FaceUse::None;
+}
+
+/// The frames that lead up to texture `index`: the records just before it in the table, as long
+/// as each one names the record after it as its next frame.
+std::vector<std::string> EarlierFrames(const CheckerRun& run, std::size_t index) {
+    std::vector<std::string> frames;
+    for (std::size_t j = index; j > 0; --j) {
+        const TextureRecord& before = run.textures[j - 1];
+        if (before.nextFrame.empty() || !SameTextureName(before.nextFrame, run.textures[j].name)) {
+            break;
+        }
+        frames.push_back(before.name);
+    }
+    return frames;
+}
+
+/// Calls `visit(entityNumber, brushNumber, brush)` for every brush of every entity in map order.
+template <typename Visit>
+void ForEachBrush(const CheckerRun& run, Visit visit) {
+    for (std::size_t e = 0; e < run.entities.size(); ++e) {
+        const MapEntity& entity = run.entities[e];
+        for (int b = 0; b < entity.brushCount; ++b) {
+            const std::size_t index = static_cast<std::size_t>(entity.firstBrush + b);
+            if (index < run.brushes.size()) {
+                visit(static_cast<int>(e), b, run.brushes[index]);
+            }
+        }
+    }
+}
+
+void WriteMissingTextures(CheckerRun& run) {
+    ReportPrint(run, "\n========================== Missing Textures ==========================\n"
+                     "      These textures cannot be found either in a pakfile or on disk.\n\n");
+    for (std::size_t t = 0; t < run.textures.size(); ++t) {
+        if (run.textures[t].sourceBits != 0) {
+            continue;
+        }
+        ++run.counters.missingTextures;
+        const std::string name = run.textures[t].name;
+        ReportPrint(run, "%s\n", name.c_str());
+        const std::vector<std::string> frames = EarlierFrames(run, t);
+        ForEachBrush(run, [&](int entityNumber, int brushNumber, const MapBrush& brush) {
+            const FaceUse use = BrushUse(run, brush, name, frames);
+            if (use != FaceUse::None) {
+                PrintBrushLine(run, entityNumber, brushNumber, brush, use == FaceUse::Animation ? " (animation)" : "");
+            }
+        });
+    }
+    if (run.counters.missingTextures == 0) {
+        ReportPrint(run, "NONE\n");
+    }
+}
+
+void WriteUnextractedTextures(CheckerRun& run) {
+    ReportPrint(run, "\n======================== Unextracted Textures ========================\n"
+                     "     These textures are present in a pakfile, but are unextracted.\n"
+                     "                 Compiling errors will probably result.\n\n");
+    const std::vector<std::string> noFrames;
+    for (const TextureRecord& texture : run.textures) {
+        if ((texture.sourceBits & SourceDisk) != 0 || (texture.sourceBits & (SourcePak0 | SourceOtherPak)) == 0) {
+            continue;
+        }
+        bool named = false;
+        ForEachBrush(run, [&](int entityNumber, int brushNumber, const MapBrush& brush) {
+            if (BrushUse(run, brush, texture.name, noFrames) == FaceUse::None) {
+                return;
+            }
+            if (!named) {
+                ReportPrint(run, "%s\n", texture.name.c_str());
+                ++run.counters.unextractedTextures;
+                named = true;
+            }
+            PrintBrushLine(run, entityNumber, brushNumber, brush, "");
+        });
+    }
+    if (run.counters.unextractedTextures == 0) {
+        ReportPrint(run, "NONE\n");
+    }
+}
+
+void WriteTextureLocations(CheckerRun& run) {
+    SortTexturesByName(run);
+    const std::string& base = run.derived.baseGameDir;
+    const auto inPak0 = std::count_if(run.textures.begin(), run.textures.end(),
+                                      [](const TextureRecord& t) { return (t.sourceBits & SourcePak0) != 0; });
+    ReportPrint(run, "\n========================== Texture Locations =========================\n\n");
+    if (inPak0 == 0) {
+        ReportPrint(run, "None of the textures were found in %spak0.pak\n\n", base.c_str());
+    } else if (static_cast<std::size_t>(inPak0) == run.textures.size()) {
+        ReportPrint(run, "All textures have been found in %spak0.pak\n", base.c_str());
+    } else {
+        ReportPrint(run, "All textures have been found in %spak0.pak,\nexcept the following:\n\n", base.c_str());
+    }
+    bool otherPak = false;
+    for (const TextureRecord& texture : run.textures) {
+        otherPak = otherPak || (texture.sourceBits & SourceOtherPak) != 0;
+        if ((texture.sourceBits & SourcePak0) == 0) {
+            ReportPrint(run, "%-24s %s\n", PadField(LOCATION_NAME_WIDTH, texture.name).c_str(),
+                        texture.source.c_str());
+        }
+    }
+    if (otherPak) {
+        ReportPrint(run, "\nNOTE: End users may not have Quake2 pak files OTHER than\n"
+                         "      pak0.pak, since these files were distributed after\n"
+                         "      the initial release of Quake2.\n");
+    }
+}
+
+}  // namespace
+
+void SortTexturesByName(CheckerRun& run) {
+    std::stable_sort(run.textures.begin(), run.textures.end(), [](const TextureRecord& a, const TextureRecord& b) {
+        return LowerCased(a.name) < LowerCased(b.name);
+    });
+    // The index by name follows the records to their new places.
+    run.textureIndex.clear();
+    for (std::size_t i = 0; i < run.textures.size(); ++i) {
+        run.textureIndex[LowerCased(run.textures[i].name)] = static_cast<int>(i);
+    }
+}
+
+void ScanPakFiles(CheckerRun& run) {
+    std::size_t remaining = run.textures.size();
+    // Each pak is read once; the scan stops as soon as every texture has been placed.
+    for (int number = 0; number < MAX_PAK_FILES && remaining > 0; ++number) {
+        const std::optional<PakDirectory> pak = OpenPak(run, number);
+        if (!pak) {
+            continue;
+        }
+        for (TextureRecord& texture : run.textures) {
+            if ((texture.sourceBits & (SourcePak0 | SourceOtherPak)) != 0 ||
+                !pak->Contains("textures/" + texture.name + ".wal")) {
+                continue;
+            }
+            texture.sourceBits |= number == 0 ? SourcePak0 : SourceOtherPak;
+            texture.source = pak->path;
+            --remaining;
+        }
+    }
+}
+
+void WriteTextureSections(CheckerRun& run) {
+    if (run.settings.findBadWals != 0) {
+        WriteMissingTextures(run);
+        WriteUnextractedTextures(run);
+    }
+    if (!run.textures.empty()) {
+        WriteTextureLocations(run);
+    }
+}
 
 }  // namespace quillon
