@@ -52,7 +52,9 @@ std::optional<std::string> FindFileIgnoringCase(const std::string& path);
 /// The names of the files in `directory` that end in `extension` (compared without regard to case).
 std::vector<std::string> ListFiles(const std::string& directory, const std::string& extension);
 
-/// The texture directory and game directory derived from the `TextureDir` setting.
+/// The texture directory and game directory derived from the `TextureDir` setting: the game
+/// directory is the path up to a component "quake2" (any case) followed by "baseq2/", or the
+/// system's default game directory when there is no such component. "/" and a backslash both separate.
 struct GameDirectories {
     std::string textureDir;   ///< one trailing separator removed
     std::string baseGameDir;  ///< ends with a separator
@@ -61,7 +63,8 @@ GameDirectories DeriveGameDirectories(const std::string& textureDirSetting);
 
 // ---- the front end's presence -------------------------------------------------------------------
 
-/// True when the front end's main dialog exists (or QUILLON_STANDALONE=1 is set).
+/// True when the front end's main dialog exists (or QUILLON_STANDALONE=1 is set). The lock is
+/// $XDG_RUNTIME_DIR/quillon-front-end.lock, else /tmp/quillon-<uid>.lock; testing it creates nothing.
 bool FrontEndIsRunning();
 
 /// Held by the front end while its main dialog exists; the checker tests for it.
@@ -71,6 +74,7 @@ public:
     ~FrontEndPresenceLock();
     FrontEndPresenceLock(const FrontEndPresenceLock&) = delete;
     FrontEndPresenceLock& operator=(const FrontEndPresenceLock&) = delete;
+    /// False when another front end already holds the lock.
     bool held() const { return descriptor >= 0; }
 
 private:
@@ -87,7 +91,9 @@ struct ChildProcess {
 };
 /// Starts `arguments[0]` with the given arguments and no console window.
 std::optional<ChildProcess> StartProcess(const std::vector<std::string>& arguments);
-/// Waits at most `milliseconds` for the child; returns its exit code when it has ended.
+/// Waits at most `milliseconds` for the child, looking every 200 ms; returns its exit code when it
+/// has ended. POSIX gives the low 8 bits (a child's -1 reads 255); a child ended by a signal gives
+/// 128 + the signal number; a child that cannot be waited for gives -1.
 std::optional<int> WaitForProcess(ChildProcess& child, int milliseconds);
 /// Ends a child that is still running.
 void KillProcess(ChildProcess& child);

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/Platform.h"
+#include "support/TestSupport.h"
+
+namespace quillon::platform {
+namespace {
+
+using test::ScratchDir;
+
+TEST(SplitPath, SplitsDriveDirectoryNameAndExtension) {
+    const PathParts parts = SplitPath("c:\\maps\\base1.map");
+    EXPECT_EQ(parts.drive, "c:");
+    EXPECT_EQ(parts.directory, "\\maps\\");
+    EXPECT_EQ(parts.name, "base1");
+    EXPECT_EQ(parts.extension, ".map");
+}
+
+TEST(SplitPath, KeepsDotsInFoldersOutOfTheExtension) {
+    const PathParts parts = SplitPath("/home/a.b/map");
+    EXPECT_EQ(parts.drive, "");
+    EXPECT_EQ(parts.directory, "/home/a.b/");
+    EXPECT_EQ(parts.name, "map");
+    EXPECT_EQ(parts.extension, "");
+}
+
+struct DirCase {
+    const char* setting;
+    const char* textureDir;
+    const char* baseGameDir;
+};
+
+class DeriveGameDirectoriesTest : public testing::TestWithParam<DirCase> {};
+
+TEST_P(DeriveGameDirectoriesTest, FollowsTheGameComponent) {
+    const GameDirectories dirs = DeriveGameDirectories(GetParam().setting);
+    EXPECT_EQ(dirs.textureDir, GetParam().textureDir);
+    EXPECT_EQ(dirs.baseGameDir, GetParam().baseGameDir);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, DeriveGameDirectoriesTest,
+    testing::Values(
+        DirCase{"", "/usr/share/games/quake2/baseq2/textures", "/usr/share/games/quake2/baseq2/"},
+        DirCase{"/games/Quake2/Mymod/Textures/", "/games/Quake2/Mymod/Textures", "/games/Quake2/baseq2/"},
+        DirCase{"/games/quake2/baseq2/textures", "/games/quake2/baseq2/textures", "/games/quake2/baseq2/"},
+        DirCase{"/opt/q2/textures/", "/opt/q2/textures", "/usr/share/games/quake2/baseq2/"},
+        DirCase{"/a/quake2x/quake2/t", "/a/quake2x/quake2/t", "/a/quake2x/quake2/baseq2/"},
+        DirCase{"d:\\Games\\QUAKE2\\mymod\\textures\\", "d:\\Games\\QUAKE2\\mymod\\textures", "d:\\Games\\QUAKE2/baseq2/"},
+        DirCase{"/games/quake2", "/games/quake2", "/games/quake2/baseq2/"}));
+
+TEST(FindFileIgnoringCase, FindsEachComponentInAnyCase) {
+    ScratchDir scratch;
+    scratch.Write("Textures/E1U1/Floor1_3.wal", "x");
+    const std::string wanted = (scratch.path() / "textures/e1u1/FLOOR1_3.WAL").string();
+    const std::optional<std::string> found = FindFileIgnoringCase(wanted);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(*found, (scratch.path() / "Textures/E1U1/Floor1_3.wal").string());
+}
+
+TEST(FindFileIgnoringCase, PrefersTheExactPath) {
+    ScratchDir scratch;
+    const std::string exact = scratch.Write("a/B.wal", "x");
+    scratch.Write("a/b.wal", "y");
+    EXPECT_EQ(FindFileIgnoringCase(exact), exact);
+}
+
+TEST(FindFileIgnoringCase, MissingFileGivesNothing) {
+    ScratchDir scratch;
+    scratch.Write("textures/a.wal", "x");
+    EXPECT_FALSE(FindFileIgnoringCase((scratch.path() / "textures/b.wal").string()).has_value());
+    EXPECT_FALSE(FindFileIgnoringCase((scratch.path() / "nothere/a.wal").string()).has_value());
+}
+
+TEST(ListFiles, ListsRegularFilesByExtensionInAnyCase) {
+    ScratchDir scratch;
+    scratch.Write("quake2.db", "x");
+    scratch.Write("MOD.DB", "x");
+    scratch.Write("notes.txt", "x");
+    std::filesystem::create_directory(scratch.path() / "folder.db");
+    const std::vector<std::string> files = ListFiles(scratch.path().string(), ".db");
+    EXPECT_EQ(files, (std::vector<std::string>{"MOD.DB", "quake2.db"}));
+}
+
+TEST(CreateTempFile, MakesDistinctEmptyFilesWithThePrefix) {
+    ScratchDir scratch;
+    const std::string first = CreateTempFile(scratch.path().string(), "MAP");
+    const std::string second = CreateTempFile(scratch.path().string() + "/", "MAP");
+    ASSERT_FALSE(first.empty());
+    ASSERT_FALSE(second.empty());
+    EXPECT_NE(first, second);
+    EXPECT_EQ(SplitPath(first).name.rfind("MAP", 0), 0u);
+    EXPECT_EQ(std::filesystem::file_size(first), 0u);
+}
+
+TEST(CreateTempFile, FailsInAMissingFolder) {
+    ScratchDir scratch;
+    EXPECT_EQ(CreateTempFile((scratch.path() / "absent").string(), "MAP"), "");
+}
+
+TEST(OwnProgramPath, NamesThisTestProgram) {
+    const std::string path = OwnProgramPath();
+    EXPECT_EQ(SplitPath(path).name, "platform_tests");
+    EXPECT_TRUE(std::filesystem::exists(path));
+}
+
+}  // namespace
+}  // namespace quillon::platform

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "platform/Platform.h"
+
+namespace quillon::platform {
+namespace {
+
+int RunToEnd(const std::vector<std::string>& arguments) {
+    std::optional<ChildProcess> child = StartProcess(arguments);
+    if (!child) {
+        ADD_FAILURE() << "cannot start " << arguments[0];
+        return INT_MIN;
+    }
+    for (;;) {
+        if (const std::optional<int> code = WaitForProcess(*child, 200)) {
+            return *code;
+        }
+    }
+}
+
+TEST(WaitForProcess, GivesTheChildsExitCode) {
+    EXPECT_EQ(RunToEnd({"/bin/sh", "-c", "exit 3"}), 3);
+    EXPECT_EQ(RunToEnd({"/bin/sh", "-c", "exit 0"}), 0);
+}
+
+TEST(WaitForProcess, MinusOneReadsAsTheLowEightBits) {
+    EXPECT_EQ(RunToEnd({"/bin/sh", "-c", "exit 255"}), 255);
+}
+
+TEST(WaitForProcess, ChildKilledBySignalIsNoSuccess) {
+    EXPECT_EQ(RunToEnd({"/bin/sh", "-c", "kill -9 $$"}), 128 + 9);
+}
+
+TEST(WaitForProcess, RunningChildGivesNothingUntilItEnds) {
+    std::optional<ChildProcess> child = StartProcess({"/bin/sh", "-c", "read line"});
+    ASSERT_TRUE(child.has_value());
+    EXPECT_FALSE(WaitForProcess(*child, 0).has_value());
+    KillProcess(*child);
+    EXPECT_EQ(child->id, -1);
+    EXPECT_FALSE(WaitForProcess(*child, 0).has_value());
+}
+
+TEST(StartProcess, MissingProgramIsNotStarted) {
+    EXPECT_FALSE(StartProcess({"/no/such/program"}).has_value());
+    EXPECT_FALSE(StartProcess({}).has_value());
+}
+
+}  // namespace
+}  // namespace quillon::platform
