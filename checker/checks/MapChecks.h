@@ -2,6 +2,10 @@
 // The map-wide checks and the spawnflag, face and placement checks, called by the check passes
 // at their fixed places.
 
+#include <array>
+#include <string>
+
+#include "checker/checks/CheckState.h"
 #include "checker/checks/EntitySummary.h"
 
 namespace quillon {
@@ -25,5 +29,20 @@ void CheckInvalidSpawnflags(CheckerRun& run);
 
 // Pass 3 (non-standard notes)
 void CheckOtherInsideSolid(CheckerRun& run, const EntitySummary& entity);
+
+// The steps the calls above are made of.
+
+/// Entities the game spawns at startup in EASY, NORMAL, HARD and DEATHMATCH, trigger fields included.
+std::array<int, LEVEL_COUNT> CountStartupEntities(const CheckerRun& run);
+/// The note for a level between 1001 and 1024 entities; reads the counts of CheckEntityCountPerLevel.
+void CheckEntityCountNearLimit(CheckerRun& run);
+/// Position, colour, axis and loop spawnflags that exclude each other.
+void CheckCombinedSpawnflags(CheckerRun& run, const EntitySummary& entity);
+/// See-through faces on moving brush entities, 0-intensity light faces and sky faces without SKY.
+void CheckFaces(CheckerRun& run, const EntitySummary& entity);
+/// The lower-cased class name begins with "ammo_", "item_", "key_", "monster_" or "weapon_".
+bool IsPickupOrMonsterClass(const std::string& lowerClassName);
+/// The class name as written contains one of those five texts anywhere, case mattering.
+bool MentionsPickupOrMonster(const std::string& className);
 
 }  // namespace quillon
