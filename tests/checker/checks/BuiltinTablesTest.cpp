@@ -1,0 +1,107 @@
+#include "checker/checks/BuiltinTables.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "checker/driver/CheckerRun.h"
+
+namespace quillon {
+namespace {
+
+CheckerRun RunWithDatabase(const std::string& selectedPath) {
+    CheckerRun run;
+    run.classes.selectedPath = selectedPath;
+    return run;
+}
+
+TEST(IsKnownEntityKey, AcceptsTheGamesFieldsInAnyCase) {
+    const CheckerRun run = RunWithDatabase("/opt/quillon/quake2/quake2.db");
+    for (const char* key : {"classname", "ORIGIN", "Angle", "nextmap", "move_angles", "pausetime", "maxpitch"}) {
+        EXPECT_TRUE(IsKnownEntityKey(run, key)) << key;
+    }
+}
+
+TEST(IsKnownEntityKey, RefusesFieldsThatAMapCannotSet) {
+    const CheckerRun run = RunWithDatabase("/opt/quillon/quake2/quake2.db");
+    for (const char* key : {"think", "Enemy", "use", "target_ent", "endfunc", "goalentity", "currentmove"}) {
+        EXPECT_FALSE(IsKnownEntityKey(run, key)) << key;
+    }
+    EXPECT_FALSE(IsKnownEntityKey(run, "targetnam"));
+    EXPECT_FALSE(IsKnownEntityKey(run, "origin "));
+}
+
+TEST(IsKnownEntityKey, KnowsModificationFieldsOnlyWithTheirDatabase) {
+    const CheckerRun base = RunWithDatabase("/opt/quillon/quake2/quake2.db");
+    const CheckerRun wf = RunWithDatabase("/opt/quillon/quake2/wf.db");
+    const CheckerRun corvel = RunWithDatabase("/opt/quillon/quake2/corvel.db");
+    EXPECT_FALSE(IsKnownEntityKey(base, "wf_team"));
+    EXPECT_TRUE(IsKnownEntityKey(wf, "WF_TEAM"));
+    EXPECT_FALSE(IsKnownEntityKey(corvel, "wf_team"));
+    for (const char* key : {"inventory", "camtype", "flags", "guard_distance"}) {
+        EXPECT_FALSE(IsKnownEntityKey(base, key)) << key;
+        EXPECT_FALSE(IsKnownEntityKey(wf, key)) << key;
+        EXPECT_TRUE(IsKnownEntityKey(corvel, key)) << key;
+    }
+}
+
+TEST(ClassNeedsTarget, KnowsTrapArrowOnlyWithItsDatabase) {
+    const CheckerRun base = RunWithDatabase("/opt/quillon/quake2/quake2.db");
+    const CheckerRun corvel = RunWithDatabase("/opt/quillon/quake2/corvel.db");
+    EXPECT_TRUE(ClassNeedsTarget(base, "func_clock"));
+    EXPECT_TRUE(ClassNeedsTarget(base, "turret_breach"));
+    EXPECT_FALSE(ClassNeedsTarget(base, "func_door"));
+    EXPECT_FALSE(ClassNeedsTarget(base, "trap_arrow"));
+    EXPECT_TRUE(ClassNeedsTarget(corvel, "trap_arrow"));
+    EXPECT_TRUE(ClassNeedsTargetname(corvel, "trap_arrow", 0, 0));
+    EXPECT_FALSE(ClassNeedsTargetname(base, "trap_arrow", 0, 0));
+}
+
+struct TargetnameCase {
+    const char* className;
+    std::uint32_t spawnflags;
+    int health;
+    bool needed;
+};
+
+void PrintTo(const TargetnameCase& c, std::ostream* out) {
+    *out << c.className << " spawnflags " << c.spawnflags << " health " << c.health;
+}
+
+class NeedsTargetname : public testing::TestWithParam<TargetnameCase> {};
+
+TEST_P(NeedsTargetname, FollowsTheClassCondition) {
+    const CheckerRun run = RunWithDatabase("/opt/quillon/quake2/quake2.db");
+    const TargetnameCase& c = GetParam();
+    EXPECT_EQ(ClassNeedsTargetname(run, c.className, c.spawnflags, c.health), c.needed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conditions, NeedsTargetname,
+    testing::Values(TargetnameCase{"path_corner", 0, 0, true}, TargetnameCase{"trigger_relay", 7, 10, true},
+                    TargetnameCase{"light", 1, 0, true}, TargetnameCase{"light", 2, 0, false},
+                    TargetnameCase{"func_plat", 1, 0, true}, TargetnameCase{"func_plat", 0, 0, false},
+                    TargetnameCase{"func_rotating", 0, 0, true}, TargetnameCase{"func_rotating", 1, 0, false},
+                    TargetnameCase{"func_timer", 2, 0, true}, TargetnameCase{"func_timer", 3, 0, false},
+                    TargetnameCase{"target_laser", 2, 0, true}, TargetnameCase{"target_laser", 1, 0, false},
+                    TargetnameCase{"target_speaker", 2, 0, true}, TargetnameCase{"target_speaker", 1, 0, false},
+                    TargetnameCase{"func_explosive", 0, 0, true}, TargetnameCase{"func_explosive", 0, 50, false},
+                    TargetnameCase{"func_explosive", 0, -5, false},
+                    TargetnameCase{"trigger_multiple", 4, 0, true}, TargetnameCase{"trigger_multiple", 3, 0, false},
+                    TargetnameCase{"trigger_once", 5, 0, true}, TargetnameCase{"trigger_once", 0, 0, false},
+                    TargetnameCase{"func_door", 0, 0, false}, TargetnameCase{"monster_soldier", 4, 0, false}));
+
+TEST(NeedsTargetname, ReadsSpawnflagsAndHealthFromTheEntity) {
+    const CheckerRun run = RunWithDatabase("/opt/quillon/quake2/quake2.db");
+    MapEntity light;
+    light.pairs = {{"classname", "light"}, {"SpawnFlags", "1"}};
+    EXPECT_TRUE(ClassNeedsTargetname(run, light, "light"));
+    MapEntity wall;
+    wall.pairs = {{"classname", "func_explosive"}, {"health", "40"}};
+    EXPECT_FALSE(ClassNeedsTargetname(run, wall, "func_explosive"));
+    wall.pairs.push_back({"health", "0"});
+    EXPECT_TRUE(ClassNeedsTargetname(run, wall, "func_explosive"));
+}
+
+}  // namespace
+}  // namespace quillon
