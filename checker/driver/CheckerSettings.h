@@ -1,6 +1,7 @@
 #pragma once
 // The settings of one checker run, read from the settings file named on the command line.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -63,5 +64,16 @@ struct DerivedSettings {
     std::string baseDatabasePath;
     std::string selectedDatabasePath;
 };
+
+inline constexpr std::size_t MAX_SETTING_PATH = 259;
+inline constexpr std::size_t MAX_SETTING_DATABASE = 255;
+inline constexpr std::size_t MAX_SETTING_SEARCH = 63;
+
+/// Reads every key the checker uses from the settings file; absent keys keep their defaults.
+CheckerSettings ReadCheckerSettings(const std::string& iniPath);
+/// What the run derives from its settings; the database paths are set when the databases load.
+DerivedSettings DeriveSettings(const CheckerSettings& settings);
+/// The run mode of an OutputType; a value other than 0, 1 and 2 runs a report.
+OutputMode ModeOfOutputType(int outputType);
 
 }  // namespace quillon
