@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "checker/checks/LinkIndex.h"
+
 namespace quillon {
 
 /// Levels in the order the map-wide messages list them: EASY, NORMAL, HARD, DEATHMATCH.
@@ -18,6 +20,7 @@ struct MapWideState {
 
 struct CheckState {
     MapWideState mapWide;
+    LinkIndex links;  ///< the entities' link values, filled before the first pass
 };
 
 }  // namespace quillon

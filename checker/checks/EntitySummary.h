@@ -17,7 +17,7 @@ inline constexpr std::array<const char*, 5> LinkKeys = {"target", "combattarget"
 
 struct EntitySummary {
     int entityNumber = 0;
-    std::string classname;  ///< lower-cased
+    std::string classname;  ///< lower-cased, except in the third pass
     std::string targetname;
     std::string target;
     std::string combattarget;
@@ -37,6 +37,11 @@ struct EntitySummary {
     Vec3 originPoint{};
 };
 
+/// Which entity pass a summary is for: the second also reads "team" and "dmg"; the third keeps the
+/// class name as written.
+enum class SummaryPass { MainPass, SecondPass, ThirdPass };
+
+EntitySummary SummarizeEntity(const CheckerRun& run, int entityNumber, SummaryPass pass);
 /// Builds the summary of entity `entityNumber`; `secondPass` also reads "team" and "dmg".
 EntitySummary SummarizeEntity(const CheckerRun& run, int entityNumber, bool secondPass);
 
