@@ -298,8 +298,12 @@ void WriteEntityList(CheckerRun& run) {
     const std::string& path = settings.findEntOutput;
     std::FILE* file = std::fopen(path.c_str(), "w");
     if (file == nullptr) {
+        // No report is open at this point, so the reason goes to the console; the run ends as a
+        // critical error, which tells the front end that no list was made.
         const int error = errno;
-        FatalError(run, "Error opening %s: %s\n", path.c_str(), platform::SystemErrorText(error).c_str());
+        const std::string reason = "cannot open the entity list " + path + ": " + platform::SystemErrorText(error);
+        std::fprintf(stderr, "quillon2: %s\n", reason.c_str());
+        throw FatalRunError(reason);
     }
     run.counters.matchCount = 0;
     SortEntityList(run, settings.findEntSortBy);
