@@ -1,19 +1,332 @@
 #include "checker/map/MapBrushes.h"
 
+#include <array>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
 #include "checker/driver/CheckerRun.h"
+#include "checker/driver/FatalError.h"
+#include "checker/map/BrushBevels.h"
+#include "checker/map/BrushGeometry.h"
+#include "checker/map/ContentFlags.h"
+#include "checker/map/MapEntities.h"
 #include "checker/map/Tokenizer.h"
+#include "checker/map/Winding.h"
+#include "checker/report/Report.h"
+#include "checker/textures/TextureTable.h"
 
 namespace quillon {
 
-// Temporary: skips the brush block until brush reading lands.
-void ParseBrush(CheckerRun& run, int) {
-    while (ReadToken(run, true) && run.script.currentToken != "}") {
+namespace {
+
+const char* const DELETE_BRUSH_ADVICE =
+    "Corrective action: Delete this brush. This error was likely\n"
+    "                   created by a CSG operation or faulty\n"
+    "                   vertex manipulation.\n";
+
+/// One face line as read, before its plane is known.
+struct FaceLine {
+    std::array<Vec3, 3> points{};
+    BrushSide side;
+    bool capitalLowered = false;  ///< the texture name had capitals that were lower-cased
+};
+
+MapBrush& BrushAt(CheckerRun& run, int brushIndex) {
+    return run.brushes[static_cast<std::size_t>(brushIndex)];
+}
+
+BrushSide& SideOf(CheckerRun& run, const MapBrush& brush, int s) {
+    return run.sides[static_cast<std::size_t>(brush.firstSide + s)];
+}
+
+[[noreturn]] void BrushParseError(CheckerRun& run) {
+    FatalError(run,
+               "Error parsing brush\nCorrective action: Your map file contains an error. You'll probably\n"
+               "                   need to fix it with a text editor.");
+}
+
+/// The signed integer at the start of the token, 0 when there is none; out-of-range values stop
+/// at the int limits.
+int LeadingInteger(const std::string& token) {
+    const long long value = std::strtoll(token.c_str(), nullptr, 10);
+    if (value > INT_MAX) {
+        return INT_MAX;
+    }
+    if (value < INT_MIN) {
+        return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
+double LeadingReal(const std::string& token) {
+    return std::strtod(token.c_str(), nullptr);
+}
+
+/// The coordinate cut toward zero; values outside the int range stop at its limits.
+int WholeCoordinate(double value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    if (value >= static_cast<double>(INT_MAX)) {
+        return INT_MAX;
+    }
+    if (value <= static_cast<double>(INT_MIN)) {
+        return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
+/// Reads "( x y z )"; the "(" may lie on a later line when `openingRead` is false.
+Vec3 ReadPoint(CheckerRun& run, bool openingRead, IntPoint& whole) {
+    if (!openingRead && !ReadToken(run, true)) {
+        BrushParseError(run);
+    }
+    if (run.script.currentToken != "(") {
+        BrushParseError(run);
+    }
+    Vec3 point{};
+    for (int axis = 0; axis < 3; ++axis) {
+        ReadToken(run, false);
+        const double value = LeadingReal(run.script.currentToken);
+        point[static_cast<std::size_t>(axis)] = static_cast<float>(value);
+        whole[static_cast<std::size_t>(axis)] = WholeCoordinate(value);
+    }
+    ReadToken(run, false);
+    if (run.script.currentToken != ")") {
+        BrushParseError(run);
+    }
+    return point;
+}
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+/// Reads the texture name. With FixTextures the name and the white space before it are lower-cased
+/// in the script text itself, so the map can be written back with the change.
+std::string ReadTextureName(CheckerRun& run, bool& capitalLowered) {
+    const std::size_t fileCount = run.script.stack.size();
+    const std::size_t before = fileCount > 0 ? run.script.stack.back().position : 0;
+    ReadToken(run, false);
+    std::string name = run.script.currentToken;
+    if (!run.derived.fixTextures || run.script.stack.size() != fileCount || fileCount == 0) {
+        return name;
+    }
+    ScriptFile& file = run.script.stack.back();
+    for (std::size_t i = before; i < file.position && i < file.end; ++i) {
+        const char lowered = LowerAscii(file.text[i]);
+        if (lowered != file.text[i]) {
+            file.text[i] = lowered;
+            file.modified = true;
+            capitalLowered = true;
+        }
+    }
+    for (char& c : name) {
+        c = LowerAscii(c);
+    }
+    return name;
+}
+
+/// The face line after its "(": three points, the texture, five numbers and the optional three.
+FaceLine ReadFaceLine(CheckerRun& run) {
+    FaceLine face;
+    for (int i = 0; i < 3; ++i) {
+        face.points[static_cast<std::size_t>(i)] = ReadPoint(run, i == 0, face.side.points[static_cast<std::size_t>(i)]);
+    }
+    face.side.textureName = ReadTextureName(run, face.capitalLowered);
+    for (int i = 0; i < 5; ++i) {
+        ReadToken(run, false);  // offsets, rotation and scales have no use here
+    }
+    const int texture = FindOrAddTexture(run, face.side.textureName);
+    const TextureRecord& record = run.textures[static_cast<std::size_t>(texture)];
+    if (!record.nextFrame.empty() && face.capitalLowered) {
+        ++run.counters.lowercasedAnimatedCount;
+    }
+    face.side.contents = record.contents;
+    face.side.surfaceFlags = record.surfaceFlags;
+    face.side.value = static_cast<int>(record.value);
+    if (TokenOnLine(run)) {
+        ReadToken(run, false);
+        face.side.contents = static_cast<std::uint32_t>(LeadingInteger(run.script.currentToken));
+        ReadToken(run, false);
+        face.side.surfaceFlags = static_cast<std::uint32_t>(LeadingInteger(run.script.currentToken));
+        ReadToken(run, false);
+        face.side.value = LeadingInteger(run.script.currentToken);
+    }
+    return face;
+}
+
+void ApplyContentRules(BrushSide& side) {
+    if ((side.surfaceFlags & (SURF_TRANS33 | SURF_TRANS66)) != 0) {
+        side.contents |= CONTENTS_DETAIL;
+    }
+    if ((side.contents & (CONTENTS_PLAYERCLIP | CONTENTS_MONSTERCLIP)) != 0) {
+        side.contents |= CONTENTS_DETAIL;
+    }
+    if ((side.contents & CONTENTS_VISIBLE_OR_CLIP) == 0) {
+        side.contents |= CONTENTS_SOLID;
+    }
+    if ((side.surfaceFlags & (SURF_HINT | SURF_SKIP)) != 0) {
+        side.contents = 0;
     }
 }
 
-int FindPlane(CheckerRun&, const Vec3&, double) { return 0; }
-int PlaneThroughPoints(CheckerRun&, const Vec3&, const Vec3&, const Vec3&) { return 0; }
-int PlaneTypeOfNormal(const Vec3&) { return 0; }
-std::string ContentsNames(std::uint32_t) { return {}; }
+/// Drops the windings of a brush still being read, so that a printed box is built from the faces
+/// kept so far and never left over from an earlier message.
+void ForgetWindings(CheckerRun& run, int brushIndex) {
+    MapBrush& brush = BrushAt(run, brushIndex);
+    for (int s = 0; s < brush.sideCount; ++s) {
+        SideOf(run, brush, s).winding.reset();
+    }
+    ResetBox(brush.mins, brush.maxs);
+}
+
+void BeginBrushMessage(CheckerRun& run, int brushIndex) {
+    const MapBrush& brush = BrushAt(run, brushIndex);
+    RecordProblemBrush(run, brush.entityNumber, brush.brushNumber);
+    BeginBspErrors(run);
+}
+
+void EndBrushMessage(CheckerRun& run, int brushIndex) {
+    ForgetWindings(run, brushIndex);
+    PrintBrushBounds(run, brushIndex);
+}
+
+/// Reports a face whose plane (or its mirror) the brush has already; true when the face is dropped.
+bool ReportRepeatedPlane(CheckerRun& run, int brushIndex, int planeNumber, int faceCounter) {
+    const MapBrush& brush = BrushAt(run, brushIndex);
+    for (int k = 0; k < brush.sideCount; ++k) {
+        const int kept = SideOf(run, brush, k).planeNumber;
+        if (kept != planeNumber && kept != (planeNumber ^ 1)) {
+            continue;
+        }
+        const char* what = kept == planeNumber ? "duplicate" : "mirrored";
+        BeginBrushMessage(run, brushIndex);
+        ReportPrint(run, "\nentity %i, brush %i: %s plane (faces %d and %d)\n", brush.entityNumber,
+                    brush.brushNumber, what, k, faceCounter);
+        ReportPrint(run, "%s", DELETE_BRUSH_ADVICE);
+        EndBrushMessage(run, brushIndex);
+        return true;
+    }
+    return false;
+}
+
+void ReadFace(CheckerRun& run, int brushIndex, int faceCounter) {
+    if (run.sides.size() >= static_cast<std::size_t>(MAX_MAP_BRUSHSIDES)) {
+        FatalError(run, "MAX_MAP_BRUSHSIDES (%d) - Your map is too complex.\nCorrective action: Simplify, make it smaller, or split it up.",
+                   MAX_MAP_BRUSHSIDES);
+    }
+    FaceLine face = ReadFaceLine(run);
+    ApplyContentRules(face.side);
+    run.currentBrush = brushIndex;
+    run.currentFace = faceCounter;
+    const int planeNumber = PlaneThroughPoints(run, face.points[0], face.points[1], face.points[2]);
+    run.currentBrush = -1;
+    if (ReportRepeatedPlane(run, brushIndex, planeNumber, faceCounter)) {
+        return;  // A repeated plane drops the face; reading goes on.
+    }
+    MapBrush& brush = BrushAt(run, brushIndex);
+    face.side.planeNumber = planeNumber;
+    face.side.faceNumber = brush.sideCount;
+    run.sides.push_back(std::move(face.side));
+    ++brush.sideCount;
+}
+
+void ReportMixedContents(CheckerRun& run, int brushIndex) {
+    BeginBrushMessage(run, brushIndex);
+    const MapBrush& brush = BrushAt(run, brushIndex);
+    ReportPrint(run, "\nentity %i, brush %i: mixed face contents\n", brush.entityNumber, brush.brushNumber);
+    for (int s = 0; s < brush.sideCount; ++s) {
+        ReportPrint(run, "Side %d has content flags: ", s);
+        ReportPrint(run, "%s\n", ContentsNames(SideOf(run, brush, s).contents).c_str());
+    }
+    ReportPrint(run, "Corrective action: Use the same content properties for all faces.\n");
+    EndBrushMessage(run, brushIndex);
+}
+
+void SetBrushContents(CheckerRun& run, int brushIndex) {
+    const MapBrush& brush = BrushAt(run, brushIndex);
+    if (brush.sideCount == 0) {
+        return;
+    }
+    std::uint32_t contents = SideOf(run, brush, 0).contents;
+    std::uint32_t translucent = SideOf(run, brush, 0).surfaceFlags;
+    for (int s = 1; s < brush.sideCount; ++s) {
+        const BrushSide& side = SideOf(run, brush, s);
+        translucent |= side.surfaceFlags;
+        if (side.contents != contents) {
+            ReportMixedContents(run, brushIndex);
+            break;
+        }
+    }
+    if ((translucent & (SURF_TRANS33 | SURF_TRANS66)) != 0) {
+        contents |= CONTENTS_TRANSLUCENT;
+        if ((contents & CONTENTS_SOLID) != 0) {
+            contents = (contents & ~CONTENTS_SOLID) | CONTENTS_WINDOW;
+        }
+    }
+    BrushAt(run, brushIndex).contents = contents;
+}
+
+/// An origin brush gives its entity the centre of its box as "origin" and is not kept.
+void TakeOriginBrush(CheckerRun& run, int brushIndex, int entityNumber) {
+    const MapBrush brush = BrushAt(run, brushIndex);
+    if (entityNumber == 0) {
+        FatalError(run,
+                   "\nentity %i, brush %i: origin brushes not allowed in world\n"
+                   "Corrective action: If this brush is meant to be part of a func_rotating\n"
+                   "                   or func_door_rotating, make it so. Otherwise remove\n"
+                   "                   the \"origin\" content property from all faces.\n"
+                   "Bounding box for this brush: ( %g %g %g ) to ( %g %g %g )\n",
+                   brush.entityNumber, brush.brushNumber, static_cast<double>(brush.mins[0]),
+                   static_cast<double>(brush.mins[1]), static_cast<double>(brush.mins[2]),
+                   static_cast<double>(brush.maxs[0]), static_cast<double>(brush.maxs[1]),
+                   static_cast<double>(brush.maxs[2]));
+    }
+    Vec3 centre{};
+    for (int i = 0; i < 3; ++i) {
+        const double mid = (static_cast<double>(brush.mins[i]) + static_cast<double>(brush.maxs[i])) * 0.5;
+        centre[static_cast<std::size_t>(i)] = WithoutNegativeZero(static_cast<float>(mid));
+    }
+    char text[128];
+    std::snprintf(text, sizeof text, "%g %g %g", static_cast<double>(centre[0]), static_cast<double>(centre[1]),
+                  static_cast<double>(centre[2]));
+    MapEntity& entity = run.entities[static_cast<std::size_t>(entityNumber)];
+    SetValueOfKey(entity, "origin", text);
+    entity.origin = centre;
+    // The record goes back to the table's free space; its sides stay where they are.
+    run.brushes.pop_back();
+}
+
+}  // namespace
+
+void ParseBrush(CheckerRun& run, int entityNumber) {
+    if (run.brushes.size() >= static_cast<std::size_t>(MAX_MAP_BRUSHES)) {
+        FatalError(run, "MAX_MAP_BRUSHES (%d) - The map has too many brushes.\nCorrective action: Simplify, make it smaller, or split it up.",
+                   MAX_MAP_BRUSHES);
+    }
+    MapEntity& entity = run.entities[static_cast<std::size_t>(entityNumber)];
+    MapBrush record;
+    record.entityNumber = entityNumber;
+    record.brushNumber = static_cast<int>(run.brushes.size()) - entity.firstBrush;
+    record.firstSide = static_cast<int>(run.sides.size());
+    run.brushes.push_back(record);
+    const int brushIndex = static_cast<int>(run.brushes.size()) - 1;
+
+    // The end of the map ends the brush like a "}"; the entity reader reports the missing brace.
+    for (int faceCounter = 0; ReadToken(run, true) && run.script.currentToken != "}"; ++faceCounter) {
+        ReadFace(run, brushIndex, faceCounter);
+    }
+    SetBrushContents(run, brushIndex);
+    BuildBrushWindings(run, brushIndex);
+    if ((BrushAt(run, brushIndex).contents & CONTENTS_ORIGIN) != 0) {
+        TakeOriginBrush(run, brushIndex, entityNumber);
+        return;
+    }
+    AddBrushBevels(run, brushIndex);
+    ++run.entities[static_cast<std::size_t>(entityNumber)].brushCount;
+}
 
 }  // namespace quillon

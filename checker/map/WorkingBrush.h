@@ -34,7 +34,7 @@ WorkingBrush WorkingBrushFromMapBrush(const CheckerRun& run, int brushIndex);
 /// The box of all points of all side windings, from the cleared box.
 void BoundWorkingBrush(WorkingBrush& brush);
 /// The volume of the brush; 0 when no side has a winding.
-double VolumeOfWorkingBrush(const CheckerRun& run, const WorkingBrush& brush);
+float VolumeOfWorkingBrush(const CheckerRun& run, const WorkingBrush& brush);
 
 /// Splits the brush by plane `planeNumber`; the input is not changed.
 SplitBrush SplitWorkingBrush(CheckerRun& run, const WorkingBrush& brush, int planeNumber);

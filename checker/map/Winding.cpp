@@ -1,0 +1,227 @@
+#include "checker/map/Winding.h"
+
+#include <array>
+#include <cassert>
+#include <cmath>
+
+#include "checker/driver/FatalError.h"
+
+namespace quillon {
+
+namespace {
+
+enum PointSide { SideFront = 0, SideBack = 1, SideOn = 2 };
+
+/// Distances of the points from the plane and the side each lies on, with the count per side.
+struct PointClassification {
+    std::vector<double> dists;
+    std::vector<PointSide> sides;
+    std::array<int, 3> counts{};
+};
+
+PointClassification ClassifyPoints(const Winding& w, const Vec3& normal, double dist, double epsilon) {
+    PointClassification result;
+    result.dists.reserve(w.points.size() + 1);
+    result.sides.reserve(w.points.size() + 1);
+    for (const Vec3& p : w.points) {
+        const double d = VecDot(p, normal) - dist;
+        const PointSide side = d > epsilon ? SideFront : (d < -epsilon ? SideBack : SideOn);
+        result.dists.push_back(d);
+        result.sides.push_back(side);
+        ++result.counts[side];
+    }
+    return result;
+}
+
+/// The point where the edge p1-p2 crosses the plane. Axial planes give their distance exactly, so
+/// that boxes built from clipped windings keep whole-number coordinates.
+Vec3 CrossingPoint(const Vec3& p1, const Vec3& p2, double d1, double d2, const Vec3& normal, double dist) {
+    const double t = d1 / (d1 - d2);
+    Vec3 mid{};
+    for (int axis = 0; axis < 3; ++axis) {
+        double value;
+        if (normal[axis] == 1.0f) {
+            value = dist;
+        } else if (normal[axis] == -1.0f) {
+            value = -dist;
+        } else {
+            value = static_cast<double>(p1[axis]) + t * (static_cast<double>(p2[axis]) - static_cast<double>(p1[axis]));
+        }
+        mid[axis] = WithoutNegativeZero(static_cast<float>(value));
+    }
+    return mid;
+}
+
+void CheckClipResult(CheckerRun& run, const std::optional<Winding>& part, int estimate) {
+    if (part && part->numPoints() > estimate) {
+        FatalError(run, "ClipWinding: points exceeded estimate");
+    }
+    if (part && part->numPoints() > MAX_POINTS_ON_WINDING) {
+        FatalError(run, "ClipWinding: MAX_POINTS_ON_WINDING");
+    }
+}
+
+/// Cuts a winding that has points on both sides of the plane; `back` is filled only when given.
+void SplitPoints(const Winding& w, const PointClassification& c, const Vec3& normal, double dist, Winding& front,
+                 Winding* back) {
+    const std::size_t n = w.points.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Vec3& p1 = w.points[i];
+        const std::size_t next = (i + 1) % n;
+        if (c.sides[i] == SideOn) {
+            front.points.push_back(p1);
+            if (back != nullptr) {
+                back->points.push_back(p1);
+            }
+            continue;
+        }
+        if (c.sides[i] == SideFront) {
+            front.points.push_back(p1);
+        } else if (back != nullptr) {
+            back->points.push_back(p1);
+        }
+        if (c.sides[next] == SideOn || c.sides[next] == c.sides[i]) {
+            continue;
+        }
+        const Vec3 mid = CrossingPoint(p1, w.points[next], c.dists[i], c.dists[next], normal, dist);
+        front.points.push_back(mid);
+        if (back != nullptr) {
+            back->points.push_back(mid);
+        }
+    }
+}
+
+}  // namespace
+
+Winding NewWinding(int capacity) {
+    assert(capacity >= 0);
+    Winding w;
+    w.points.reserve(static_cast<std::size_t>(capacity));
+    return w;
+}
+
+void FreeWinding(CheckerRun& run, std::optional<Winding>& holder) {
+    if (!holder) {
+        FatalError(run, "FreeWinding: freed a freed winding");
+    }
+    holder.reset();
+}
+
+Winding DuplicateWinding(const Winding& w) {
+    Winding copy = NewWinding(w.numPoints());
+    copy.points = w.points;
+    return copy;
+}
+
+Winding BaseWindingForPlane(CheckerRun& run, const Vec3& normal, double dist) {
+    int axis = -1;
+    double largest = -1;
+    for (int i = 0; i < 3; ++i) {
+        const double v = std::fabs(static_cast<double>(normal[i]));
+        if (v > largest) {
+            largest = v;
+            axis = i;
+        }
+    }
+    if (axis == -1) {
+        FatalError(run, "BaseWindingForPlane: no axis found");
+    }
+    std::array<double, 3> up = axis == 2 ? std::array<double, 3>{1, 0, 0} : std::array<double, 3>{0, 0, 1};
+    const std::array<double, 3> n{normal[0], normal[1], normal[2]};
+    const double along = up[0] * n[0] + up[1] * n[1] + up[2] * n[2];
+    for (int i = 0; i < 3; ++i) {
+        up[i] -= along * n[i];
+    }
+    const double length = std::sqrt(up[0] * up[0] + up[1] * up[1] + up[2] * up[2]);
+    for (double& c : up) {
+        c = length == 0 ? 0 : c / length;
+    }
+    const std::array<double, 3> right{up[1] * n[2] - up[2] * n[1], up[2] * n[0] - up[0] * n[2],
+                                      up[0] * n[1] - up[1] * n[0]};
+    Winding w = NewWinding(4);
+    const double signs[4][2] = {{-1, 1}, {1, 1}, {1, -1}, {-1, -1}};  // (right, up) per corner
+    for (const auto& sign : signs) {
+        Vec3 p{};
+        for (int i = 0; i < 3; ++i) {
+            const double value = n[i] * dist + sign[0] * right[i] * BASE_WINDING_HALF_SIZE +
+                                 sign[1] * up[i] * BASE_WINDING_HALF_SIZE;
+            p[i] = WithoutNegativeZero(static_cast<float>(value));
+        }
+        w.points.push_back(p);
+    }
+    return w;
+}
+
+ClippedWinding ClipWinding(CheckerRun& run, const Winding& w, const Vec3& normal, double dist, double epsilon) {
+    const PointClassification c = ClassifyPoints(w, normal, dist, epsilon);
+    ClippedWinding result;
+    if (c.counts[SideFront] == 0) {
+        result.back = DuplicateWinding(w);
+        return result;
+    }
+    if (c.counts[SideBack] == 0) {
+        result.front = DuplicateWinding(w);
+        return result;
+    }
+    const int estimate = w.numPoints() + 4;
+    result.front = NewWinding(estimate);
+    result.back = NewWinding(estimate);
+    SplitPoints(w, c, normal, dist, *result.front, &*result.back);
+    CheckClipResult(run, result.front, estimate);
+    CheckClipResult(run, result.back, estimate);
+    return result;
+}
+
+std::optional<Winding> ClipWindingFront(CheckerRun& run, Winding&& w, const Vec3& normal, double dist,
+                                        double epsilon) {
+    const PointClassification c = ClassifyPoints(w, normal, dist, epsilon);
+    if (c.counts[SideFront] == 0) {
+        return std::nullopt;
+    }
+    if (c.counts[SideBack] == 0) {
+        return std::move(w);
+    }
+    const int estimate = w.numPoints() + 4;
+    std::optional<Winding> front = NewWinding(estimate);
+    SplitPoints(w, c, normal, dist, *front, nullptr);
+    CheckClipResult(run, front, estimate);
+    return front;
+}
+
+double AreaOfWinding(const Winding& w) {
+    double total = 0;
+    const Vec3& p0 = w.points.empty() ? Vec3{} : w.points[0];
+    for (std::size_t i = 2; i < w.points.size(); ++i) {
+        std::array<double, 3> d1{};
+        std::array<double, 3> d2{};
+        for (int k = 0; k < 3; ++k) {
+            d1[k] = static_cast<double>(w.points[i - 1][k]) - static_cast<double>(p0[k]);
+            d2[k] = static_cast<double>(w.points[i][k]) - static_cast<double>(p0[k]);
+        }
+        const double x = d1[1] * d2[2] - d1[2] * d2[1];
+        const double y = d1[2] * d2[0] - d1[0] * d2[2];
+        const double z = d1[0] * d2[1] - d1[1] * d2[0];
+        total += 0.5 * std::sqrt(x * x + y * y + z * z);
+    }
+    return total;
+}
+
+bool IsTinyWinding(const Winding& w) {
+    int edges = 0;
+    const std::size_t n = w.points.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Vec3& a = w.points[i];
+        const Vec3& b = w.points[(i + 1) % n];
+        double sum = 0;
+        for (int k = 0; k < 3; ++k) {
+            const double d = static_cast<double>(b[k]) - static_cast<double>(a[k]);
+            sum += d * d;
+        }
+        if (std::sqrt(sum) > TINY_EDGE_LENGTH && ++edges == 3) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace quillon
