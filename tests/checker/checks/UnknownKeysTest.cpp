@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "MapCheckFixture.h"
+#include "checker/checks/MapChecks.h"
+
+namespace quillon::test {
+namespace {
+
+const std::string KEY_DATABASE =
+    "CLASSNAME worldspawn\nIS_SOLID 1\n]\n"
+    "CLASSNAME func_door\nIS_SOLID 1\n]\n";
+
+class UnknownKeysTest : public MapCheckTest {
+protected:
+    UnknownKeysTest() {
+        LoadDatabase(KEY_DATABASE);
+        run.classes.selectedPath = "bin/quake2/quake2.db";
+    }
+};
+
+TEST_F(UnknownKeysTest, SkipsToolKeysAndKnownKeysInAnyCase) {
+    AddEntity({{"classname", "worldspawn"}, {"_minlight", "20"}, {"ORIGIN", "0 0 0"}, {"Angle", "90"}});
+    AddEntity({{"classname", "light"}, {"origin", "8 8 8"}, {"_color", "1 0 0"}, {"light", "300"}});
+    CheckUnknownKeys(run);
+    EXPECT_EQ(Report(), "");
+}
+
+TEST_F(UnknownKeysTest, ReportsEachUnknownPairInMapOrder) {
+    AddEntity({{"classname", "Worldspawn"}, {"wf_team", "1"}});
+    AddEntity({{"classname", "monster_tank"}, {"origin", "16 -8 24.5"}, {"skin", "1"}, {"skin", "2"}});
+    AddEntity({{"classname", "func_door"}, {"think", "x"}});
+    AddBrush({0, 0, 0}, {64, 32, 128}, 1, {});
+    CheckUnknownKeys(run);
+    EXPECT_EQ(Report(), std::string(RUNTIME_BANNER) + "\nentity 0: Worldspawn: wf_team is not a field\n" +
+                            "\nentity 1: monster_tank at ( 16 -8 24.5 ): skin is not a field\n" +
+                            "\nentity 1: monster_tank at ( 16 -8 24.5 ): skin is not a field\n" +
+                            "\nentity 2: func_door at ( 32 16 64 ): think is not a field\n");
+}
+
+TEST_F(UnknownKeysTest, KnowsTheKeysOfTheSelectedModification) {
+    run.classes.selectedPath = "bin/quake2/wf.db";
+    AddEntity({{"classname", "worldspawn"}, {"wf_team", "1"}});
+    CheckUnknownKeys(run);
+    EXPECT_EQ(Report(), "");
+}
+
+}  // namespace
+}  // namespace quillon::test
