@@ -17,6 +17,18 @@ struct ScriptFile {
     std::size_t position = 0;
     std::size_t end = 0;
     int line = 1;
+    /// Set by whoever changes `text` in place (the texture-name lower-casing); only a changed map
+    /// text is written back when the map ends.
+    bool modified = false;
+};
+
+/// The steps of the crash-safe rewrite of the map file; tests name one to make it fail.
+enum class WriteStep {
+    None,
+    Create,  ///< the temporary file beside the map
+    Write,
+    Sync,
+    Rename,  ///< the temporary file over the map
 };
 
 struct ScriptState {
@@ -24,6 +36,7 @@ struct ScriptState {
     std::string currentToken;
     int errorLine = 0;
     bool mapEnded = false;  ///< the map file has ended; further reads return false at once
+    WriteStep failWriteBackAt = WriteStep::None;  ///< test seam: this step of the write-back fails
 };
 
 }  // namespace quillon

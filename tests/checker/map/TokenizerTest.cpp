@@ -1,0 +1,251 @@
+#include "checker/map/Tokenizer.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include "checker/driver/CheckerRun.h"
+#include "checker/driver/FatalError.h"
+#include "platform/Platform.h"
+#include "support/TestSupport.h"
+
+namespace quillon {
+namespace {
+
+/// Runs `action` and returns the message of the fatal error it raised ("" when none).
+template <typename Action>
+std::string FatalMessageOf(Action action) {
+    try {
+        action();
+    } catch (const FatalRunError& error) {
+        return error.what();
+    }
+    return {};
+}
+
+class TokenizerTest : public ::testing::Test {
+protected:
+    void Start(const std::string& text) { StartScript(run, scratch.Write("test.map", text)); }
+
+    /// Every token to the end of the script, each allowed on a later line.
+    std::vector<std::string> AllTokens() {
+        std::vector<std::string> tokens;
+        while (ReadToken(run, true)) {
+            tokens.push_back(run.script.currentToken);
+        }
+        return tokens;
+    }
+
+    /// Reads `crossing` tokens that may lie on later lines, then demands tokens on the same line
+    /// until the script ends or a fatal error stops it.
+    std::string FatalAfter(int crossing) {
+        return FatalMessageOf([&] {
+            for (int i = 0; i < crossing; ++i) {
+                ASSERT_TRUE(ReadToken(run, true));
+            }
+            while (ReadToken(run, false)) {
+            }
+        });
+    }
+
+    test::ScratchDir scratch;
+    CheckerRun run;
+};
+
+using Tokens = std::vector<std::string>;
+
+TEST_F(TokenizerTest, SplitsAtWhiteSpaceAndEndsAfterLastLineWithoutLineEnd) {
+    Start("{\r\n\"classname\" \"worldspawn\"\r\n}\r\n{ a\tb }");
+    EXPECT_EQ(AllTokens(), (Tokens{"{", "classname", "worldspawn", "}", "{", "a", "b", "}"}));
+    EXPECT_FALSE(ReadToken(run, true));
+}
+
+TEST_F(TokenizerTest, BytesFrom128SplitPlainTokensButStayInsideQuotes) {
+    Start("a\x80" "b\xff" "c \"d\x80 e\xff\"");
+    EXPECT_EQ(AllTokens(), (Tokens{"a", "b", "c", "d\x80 e\xff"}));
+}
+
+TEST_F(TokenizerTest, QuotedTokenKeepsCommentMarksAndDropsItsQuotes) {
+    Start("\"a//b;c#d /* e\" \"\" \"x\"y");
+    EXPECT_EQ(AllTokens(), (Tokens{"a//b;c#d /* e", "", "x", "y"}));
+}
+
+TEST_F(TokenizerTest, QuoteLeftOpenAtEndOfFileGivesTheRestAsToken) {
+    Start("key \"open value\n");
+    EXPECT_EQ(AllTokens(), (Tokens{"key", "open value\n"}));
+}
+
+TEST_F(TokenizerTest, SemicolonEndsPlainTokenAndStartsComment) {
+    Start("abc;def ghi\nxyz # more\n// line\nlast");
+    EXPECT_EQ(AllTokens(), (Tokens{"abc", "xyz", "last"}));
+}
+
+TEST_F(TokenizerTest, BlockCommentEndsOnlyAtStarSlash) {
+    Start("a /* lone * and lone / and */ b /*/ still inside */ c /**/d");
+    EXPECT_EQ(AllTokens(), (Tokens{"a", "b", "c", "d"}));
+}
+
+TEST_F(TokenizerTest, CommentsAndBlankLinesAfterTheLastTokenEndTheScript) {
+    Start("}\n\n// trailing comment\n/* block\n*/\n   \n");
+    EXPECT_EQ(AllTokens(), (Tokens{"}"}));
+}
+
+TEST_F(TokenizerTest, SlashAtEndOfFileIsAToken) {
+    Start("a /");
+    EXPECT_EQ(AllTokens(), (Tokens{"a", "/"}));
+}
+
+TEST_F(TokenizerTest, UnclosedBlockCommentEndsTheScript) {
+    Start("a /* never closed *");
+    EXPECT_EQ(AllTokens(), (Tokens{"a"}));
+}
+
+struct LineCase {
+    const char* name;
+    const char* text;
+    int crossing;  ///< tokens read that may lie on later lines before same-line reads start
+    const char* message;
+};
+
+class ErrorLineTest : public TokenizerTest, public ::testing::WithParamInterface<LineCase> {};
+
+TEST_P(ErrorLineTest, IncompleteLineNamesTheLineBeforeTheOneScanned) {
+    Start(GetParam().text);
+    EXPECT_EQ(FatalAfter(GetParam().crossing), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ErrorLineTest,
+    ::testing::Values(LineCase{"FirstLine", "key\nvalue\n", 1, "Line 0 is incomplete\n"},
+                      LineCase{"ThirdLine", "x\ny\nkey\nvalue", 3, "Line 2 is incomplete\n"},
+                      LineCase{"CrLf", "x\r\ny\r\nkey\r\nvalue\r\n", 3, "Line 2 is incomplete\n"},
+                      LineCase{"SlashCommentLine", "x\ny\n// c\nkey\nvalue", 3, "Line 3 is incomplete\n"},
+                      LineCase{"SemicolonCommentLine", "x\n; c\nkey\nvalue", 2, "Line 2 is incomplete\n"},
+                      LineCase{"HashCommentLine", "x\n# c\nkey\nvalue", 2, "Line 2 is incomplete\n"},
+                      LineCase{"BlockCommentLines", "x\n/* a\nb\n*/ key\nvalue", 2, "Line 3 is incomplete\n"},
+                      LineCase{"NewlinesInQuotes", "\"a\nb\nc\" key\nvalue", 2, "Line 2 is incomplete\n"},
+                      LineCase{"CommentEndsTheLine", "x\nkey // value\n", 2, "Line 1 is incomplete\n"},
+                      LineCase{"BlockCommentEndsTheLine", "key /* value */\n", 1, "Line 0 is incomplete\n"},
+                      LineCase{"EndOfFileEndsTheLine", "x\nkey", 2, "Line 1 is incomplete\n"},
+                      LineCase{"EndOfFileAfterWhiteSpace", "x\nkey  ", 2, "Line 1 is incomplete\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TokenizerTest, SameLineReadsFindTokensOnThatLine) {
+    Start("x\n( 1 2 3 )\n");
+    ASSERT_TRUE(ReadToken(run, true));
+    ASSERT_TRUE(ReadToken(run, true));
+    Tokens rest;
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_TRUE(ReadToken(run, false));
+        rest.push_back(run.script.currentToken);
+    }
+    EXPECT_EQ(rest, (Tokens{"1", "2", "3", ")"}));
+    EXPECT_EQ(run.script.errorLine, 1);
+}
+
+struct TokenSizeCase {
+    const char* name;
+    std::size_t length;
+    bool quoted;
+    bool accepted;
+};
+
+class TokenSizeTest : public TokenizerTest, public ::testing::WithParamInterface<TokenSizeCase> {};
+
+TEST_P(TokenSizeTest, TokenOf1023IsAcceptedAnd1024IsFatal) {
+    const std::string token(GetParam().length, 'w');
+    Start("x\n" + (GetParam().quoted ? "\"" + token + "\"" : token) + " y\n");
+    if (GetParam().accepted) {
+        EXPECT_EQ(AllTokens(), (Tokens{"x", token, "y"}));
+    } else {
+        EXPECT_EQ(FatalMessageOf([&] { AllTokens(); }), "Token too large on line 1\n");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, TokenSizeTest,
+                         ::testing::Values(TokenSizeCase{"Plain1023", 1023, false, true},
+                                           TokenSizeCase{"Plain1024", 1024, false, false},
+                                           TokenSizeCase{"Quoted1023", 1023, true, true},
+                                           TokenSizeCase{"Quoted1024", 1024, true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TokenizerTest, TokenLargerThanTheLimitAtEndOfFileIsFatal) {
+    Start(std::string(1500, 'w'));
+    EXPECT_EQ(FatalMessageOf([&] { AllTokens(); }), "Token too large on line 0\n");
+}
+
+struct OnLineCase {
+    const char* name;
+    const char* text;
+    bool expected;
+};
+
+class TokenOnLineTest : public TokenizerTest, public ::testing::WithParamInterface<OnLineCase> {};
+
+TEST_P(TokenOnLineTest, LooksAheadOnTheCurrentLineOnly) {
+    Start(GetParam().text);
+    ASSERT_TRUE(ReadToken(run, true));
+    const std::size_t before = run.script.stack.back().position;
+    EXPECT_EQ(TokenOnLine(run), GetParam().expected);
+    EXPECT_EQ(run.script.stack.back().position, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, TokenOnLineTest,
+                         ::testing::Values(OnLineCase{"NextToken", "a \t b\n", true},
+                                           OnLineCase{"LineEnd", "a  \nb", false},
+                                           OnLineCase{"CrLfLineEnd", "a\r\nb", false},
+                                           OnLineCase{"SemicolonComment", "a ;b", false},
+                                           OnLineCase{"SlashCommentCountsAsToken", "a //b", true},
+                                           OnLineCase{"HashCommentCountsAsToken", "a #b", true},
+                                           OnLineCase{"EndOfFile", "a", false},
+                                           OnLineCase{"WhiteSpaceToEndOfFile", "a   ", false},
+                                           OnLineCase{"HighByteIsWhiteSpace", "a\x90\n", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TokenizerTest, SlashCommentAfterTokenOnLineIsIncomplete) {
+    Start("{\n( 0 0 0 ) tex 0 0 0 1 1 // note\n}");
+    ASSERT_TRUE(ReadToken(run, true));
+    ASSERT_TRUE(ReadToken(run, true));
+    for (int i = 0; i < 10; ++i) {
+        ASSERT_TRUE(ReadToken(run, false));
+    }
+    ASSERT_TRUE(TokenOnLine(run));
+    EXPECT_EQ(FatalMessageOf([&] { ReadToken(run, false); }), "Line 1 is incomplete\n");
+}
+
+TEST_F(TokenizerTest, ReadsFalseAgainAfterTheMapEnded) {
+    Start("a");
+    EXPECT_EQ(AllTokens(), (Tokens{"a"}));
+    EXPECT_FALSE(ReadToken(run, true));
+    EXPECT_FALSE(ReadToken(run, false));
+    EXPECT_FALSE(TokenOnLine(run));
+}
+
+TEST_F(TokenizerTest, MissingMapFileIsFatalWithSystemText) {
+    const std::string path = scratch.PathOf("absent.map");
+    EXPECT_EQ(FatalMessageOf([&] { StartScript(run, path); }),
+              "In SafeOpenRead, Error opening " + path + ": " + platform::SystemErrorText(ENOENT));
+}
+
+TEST_F(TokenizerTest, DirectoryAsMapIsAReadFailure) {
+    EXPECT_EQ(FatalMessageOf([&] { StartScript(run, scratch.path().string()); }), "File read failure");
+}
+
+TEST(WholeFile, LoadsEveryByteAndTryLoadReportsMissingFile) {
+    test::ScratchDir scratch;
+    const std::string bytes("a\0b\r\n\xff", 6);
+    const std::string path = scratch.Write("data.bin", bytes);
+    CheckerRun run;
+    EXPECT_EQ(LoadWholeFile(run, path), bytes);
+    std::string text;
+    EXPECT_TRUE(TryLoadWholeFile(path, text));
+    EXPECT_EQ(text, bytes);
+    EXPECT_FALSE(TryLoadWholeFile(scratch.PathOf("absent"), text));
+    EXPECT_TRUE(text.empty());
+    EXPECT_FALSE(TryLoadWholeFile(scratch.path().string(), text));
+}
+
+}  // namespace
+}  // namespace quillon
