@@ -1,0 +1,50 @@
+#pragma once
+// The front end without a display: "Quillon [options] +read map +write report +go" runs the whole
+// analysis and the checker, writes the report and exits. Messages go to stderr as
+// "Quillon: text"; every question takes its safe answer, which is printed too.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "frontend/core/CommandLine.h"
+#include "frontend/core/FrontEndSettings.h"
+#include "frontend/core/ProgramPaths.h"
+#include "frontend/core/UserInteraction.h"
+
+namespace quillon {
+
+/// Exit statuses of a headless run.
+enum HeadlessExit : int {
+    HeadlessReportWritten = 0,
+    HeadlessFailed = 1,         ///< nothing or only part of the report was written; see the message
+    HeadlessNothingToDo = 2,    ///< no "+go": there are no dialogs to show
+};
+
+class HeadlessInteraction : public UserInteraction {
+public:
+    /// `replaceOutput`: answer Yes to replacing an existing report ("-y");
+    /// `lowerCase`: accept the lower-casing offer ("-locase").
+    HeadlessInteraction(std::FILE* errors, bool replaceOutput, bool lowerCase);
+
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+    bool AskYesNo(QuestionKind kind, const std::string& text, const std::string& title) override;
+    UppercaseFixAnswer AskUppercaseFix(bool dontAsk) override;
+    void SetStatus(const std::string& text) override;
+    void AdvanceBusyIndicator() override;
+
+private:
+    void Print(const std::string& text);
+    std::FILE* errors;
+    bool replaceOutput;
+    bool lowerCase;
+};
+
+/// Go without a display, for settings already loaded and given their command line.
+int RunHeadlessGo(const ProgramPaths& paths, FrontEndSettings& settings, const CommandLineOptions& options,
+                  std::FILE* errors);
+
+/// The whole program without its dialogs: settings, command line, usage, and "+go".
+int RunFrontEndHeadless(const std::vector<std::string>& arguments, std::FILE* errors);
+
+}  // namespace quillon

@@ -1,0 +1,79 @@
+#pragma once
+// The records of the index-overflow analysis: the entities that make the game load models, sounds
+// and images, and the lists of those names per skill level.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+namespace quillon {
+
+/// EASY, NORMAL, HARD and DEATHMATCH, in the report's column order. An entity is absent from
+/// level L when its spawnflags have bit (256 << L).
+inline constexpr int LEVEL_COUNT = 4;
+inline constexpr std::array<const char*, LEVEL_COUNT> LEVEL_LABELS = {"  EASY", "  NORM", "  HARD", "    DM"};
+inline constexpr std::int32_t ALL_LEVEL_FLAGS = 0x0F00;
+
+inline constexpr std::size_t MAX_OVERFLOW_TEXT = 127;  ///< text fields and resource names
+inline constexpr std::size_t MAX_FURTHER_KEY = 31;
+
+/// The game's limits: more than these in one level ends the game with "Index overflow".
+inline constexpr int MAX_LEVEL_MODELS = 255;  ///< brush models + models; the level itself is one more
+inline constexpr int MAX_LEVEL_SOUNDS = 256;
+inline constexpr int MAX_LEVEL_IMAGES = 256;
+
+inline bool PresentInLevel(std::int32_t spawnflags, int level) {
+    return (spawnflags & (256 << level)) == 0;
+}
+
+struct FurtherKey {
+    std::string key;
+    std::string value;
+};
+
+struct OverflowEntity {
+    std::string classname;
+    std::string item;
+    std::string targetname;
+    std::string target;
+    std::string message;
+    std::string noise;
+    std::string needs;            ///< the class a NEEDS rule asks for
+    std::int32_t spawnflags = 0;  ///< adjusted by the class's inhibit flags
+    std::int32_t sounds = 0;
+    std::array<std::int32_t, 3> origin{};
+    bool ignored = false;
+    std::int32_t lockedSound = 0;
+    std::int32_t moveSound = 0;
+    std::int32_t spawnObject = 0;
+    std::int32_t stopSound = 0;
+    std::int32_t unlockedSound = 0;
+    std::vector<FurtherKey> furtherKeys;  ///< other keys, in file order
+};
+
+enum class ResourceKind { Model = 0, Sound = 1, Image = 2 };
+inline constexpr int RESOURCE_KIND_COUNT = 3;
+
+/// The distinct names of one kind in one level, in the order they were added.
+struct ResourceList {
+    std::vector<std::string> names;
+    std::unordered_set<std::string> keys;  ///< the names as compared: images in lower case
+};
+
+struct OverflowAnalysis {
+    std::vector<OverflowEntity> entities;
+    std::array<std::array<ResourceList, LEVEL_COUNT>, RESOURCE_KIND_COUNT> resources;
+    int brushModelCount = 0;
+    int ignoredCount = 0;
+    std::vector<std::string> pickupList;  ///< pickup classes, for the cheat option
+
+    const ResourceList& List(ResourceKind kind, int level) const {
+        return resources[static_cast<std::size_t>(kind)][static_cast<std::size_t>(level)];
+    }
+    int Count(ResourceKind kind, int level) const { return static_cast<int>(List(kind, level).names.size()); }
+};
+
+}  // namespace quillon

@@ -1,0 +1,168 @@
+#include "frontend/core/RunAnalysis.h"
+
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "entitydb/EntityDatabase.h"
+#include "frontend/core/OverflowReport.h"
+#include "frontend/core/OverflowTable.h"
+#include "frontend/core/Version.h"
+
+namespace quillon {
+
+namespace {
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return std::move(text).str();
+}
+
+bool WriteText(const std::string& path, const std::string& text, const char* mode) {
+    std::FILE* file = std::fopen(path.c_str(), mode);
+    if (file == nullptr) {
+        return false;
+    }
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && written;
+}
+
+std::string MapPathWithExtension(std::string path) {
+    std::string lower = path;
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (lower.find(".map") == std::string::npos) {
+        path += ".map";
+    }
+    return path;
+}
+
+void WriteClassTableDumpFile(const std::string& path, const EntityClassTable& table) {
+    if (path.empty()) {
+        return;
+    }
+    // Written only where a developer has made the folder; nothing happens otherwise.
+    if (std::FILE* out = std::fopen(path.c_str(), "w")) {
+        WriteClassTableDump(out, table);
+        std::fclose(out);
+    }
+}
+
+bool WriteHead(const AnalysisContext& context, const GameSettings& game) {
+    const std::time_t now = context.clock ? context.clock() : std::time(nullptr);
+    ReportHead head;
+    head.version = context.version;
+    head.mapPath = game.lastMapFile;
+    head.date = FormatReportDate(now);
+    head.time = FormatReportTime(now);
+    head.databasePath = context.database.fullPath;
+    head.databaseOrigin = context.database.originText;
+    head.textureDir = game.textureDir;
+    return WriteText(game.lastOutputFile, FormatReportHead(head), "wb");
+}
+
+}  // namespace
+
+AnalysisResult RunAnalysis(const AnalysisContext& context, FrontEndSettings& settings, UserInteraction& ui,
+                           const CheckerStep& runChecker) {
+    GameSettings& game = settings.game;
+    game.lastMapFile = MapPathWithExtension(game.lastMapFile);
+    const std::optional<std::string> mapText = ReadWholeFile(game.lastMapFile);
+    if (!mapText) {
+        return AnalysisResult::MapNotReadable;
+    }
+    EntityClassTable table;
+    if (!LoadEntityDatabaseFiles(table, context.gameDir + BaseDatabaseName(), context.database.fullPath,
+                                 DatabaseReader::FrontEnd)) {
+        return AnalysisResult::DatabaseNotReadable;
+    }
+    WriteClassTableDumpFile(context.dumpPath, table);
+    if (table.classes.empty()) {
+        return AnalysisResult::EmptyClassTable;
+    }
+    OverflowAnalysis analysis;
+    OverflowOptions options{context.ignoreList, (game.show & SHOW_CHEAT) != 0};
+    BuildOverflowTable(analysis, *mapText, table, options, &ui);
+
+    LaunchResult launched = LaunchResult::Continue;
+    do {
+        if (!WriteHead(context, game)) {
+            return AnalysisResult::ReportNotWritable;
+        }
+        launched = runChecker(settings);
+    } while (launched == LaunchResult::RunAgain);
+    if (launched == LaunchResult::Abort) {
+        return AnalysisResult::Aborted;
+    }
+
+    ApplyAllLoadRules(analysis, table, &ui);
+    const SectionOptions sections{game.show, context.database.fullPath, context.ignoreList};
+    if (!WriteText(game.lastOutputFile, FormatOverflowSections(analysis, sections), "ab")) {
+        return AnalysisResult::ReportNotWritable;
+    }
+    return AnalysisResult::Done;
+}
+
+std::optional<std::string> AnalysisFailureText(AnalysisResult result, const AnalysisContext& context,
+                                               const GameSettings& game) {
+    switch (result) {
+    case AnalysisResult::EmptyClassTable:
+        return "Invalid entity database " + context.database.fullPath + "\n";
+    case AnalysisResult::DatabaseNotReadable:
+        return "Cannot find entity database " + context.database.fullPath + "\n";
+    case AnalysisResult::MapNotReadable:
+        return "Cannot find " + game.lastMapFile + "\n";
+    case AnalysisResult::ReportNotWritable:
+        return "Cannot write " + game.lastOutputFile + "\n";
+    case AnalysisResult::Done:
+    case AnalysisResult::Aborted:
+        break;
+    }
+    return std::nullopt;
+}
+
+GoResult RunGo(const GoRequest& request, FrontEndSettings& settings, UserInteraction& ui, CheckerLaunch& launch) {
+    GoResult go;
+    const GoCheck check = ValidateGo(settings.game, request.selectedDatabase.has_value(), ui);
+    if (!check.proceed) {
+        go.focus = check.focus;
+        return go;
+    }
+    AnalysisContext context;
+    context.gameDir = request.paths.gameDir;
+    context.database = request.databases.at(*request.selectedDatabase);
+    context.ignoreList = request.ignoreList;
+    context.version = VersionString();
+    context.dumpPath = request.paths.programDir + "output/db.txt";
+    settings.game.entityDB = context.database.fileName;
+
+    launch.checkerFailed = false;
+    ui.AdvanceBusyIndicator();
+    const AnalysisResult result = RunAnalysis(context, settings, ui, [&](FrontEndSettings& runSettings) {
+        return LaunchChecker(launch, runSettings, ui);
+    });
+    ui.SetStatus("");
+    go.checkerFailed = launch.checkerFailed;
+    if (result == AnalysisResult::Aborted) {
+        go.outcome = GoOutcome::Aborted;
+        go.focus = GoField::TextureDirectory;
+    } else if (const std::optional<std::string> failure = AnalysisFailureText(result, context, settings.game)) {
+        ui.ShowMessage(*failure, "Quillon", MessageIcon::Warning);
+        go.outcome = GoOutcome::Failed;
+    } else {
+        go.outcome = GoOutcome::ReportWritten;
+    }
+    return go;
+}
+
+}  // namespace quillon

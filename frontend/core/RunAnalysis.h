@@ -1,0 +1,74 @@
+#pragma once
+// A report run: the index-overflow analysis around one or more checker runs, and Go, which
+// validates the fields first and turns the result into its message.
+
+#include <ctime>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "frontend/core/CheckerLaunch.h"
+#include "frontend/core/DatabaseList.h"
+#include "frontend/core/FrontEndSettings.h"
+#include "frontend/core/ProgramPaths.h"
+#include "frontend/core/RunValidation.h"
+#include "frontend/core/UserInteraction.h"
+
+namespace quillon {
+
+enum class AnalysisResult : int {
+    Done = 0,
+    Aborted = -1,              ///< the user chose to re-enter the texture directory
+    MapNotReadable = -2,
+    DatabaseNotReadable = -3,
+    EmptyClassTable = -4,
+    ReportNotWritable = -5,    ///< the report file cannot be created or extended
+};
+
+struct AnalysisContext {
+    std::string gameDir;                  ///< holds the base database "quake2.db"
+    EntityDatabaseEntry database;         ///< the selected database
+    std::vector<std::string> ignoreList;  ///< the Ignore list, exact class names
+    std::string version;                  ///< for the report's first line
+    std::string dumpPath;                 ///< where the class table dump goes; empty: nowhere
+    std::function<std::time_t()> clock;   ///< the report's date and time; the system clock when empty
+};
+
+/// Runs the checker once with the settings given and says what to do next.
+using CheckerStep = std::function<LaunchResult(FrontEndSettings&)>;
+
+/// Reads the map and database, writes the report head, has `runChecker` append its part (again
+/// while it answers RunAgain), then appends the totals and lists. A `LastMapFile` without ".map"
+/// gets it appended.
+AnalysisResult RunAnalysis(const AnalysisContext& context, FrontEndSettings& settings, UserInteraction& ui,
+                           const CheckerStep& runChecker);
+
+/// The message for a failed analysis; nothing for Done and Aborted.
+std::optional<std::string> AnalysisFailureText(AnalysisResult result, const AnalysisContext& context,
+                                               const GameSettings& game);
+
+enum class GoOutcome {
+    NotStarted,     ///< a field check failed or the user declined
+    Failed,         ///< the analysis failed; its message was shown
+    Aborted,        ///< the user aborted to fix the texture directory
+    ReportWritten,  ///< the report is complete: open it
+};
+
+struct GoResult {
+    GoOutcome outcome = GoOutcome::NotStarted;
+    GoField focus = GoField::None;
+    bool checkerFailed = false;  ///< the checker did not start or ended abnormally
+};
+
+struct GoRequest {
+    ProgramPaths paths;
+    std::vector<EntityDatabaseEntry> databases;
+    std::optional<std::size_t> selectedDatabase;
+    std::vector<std::string> ignoreList;
+};
+
+/// Go: the field checks, the analysis with the checker, and the message for its result.
+GoResult RunGo(const GoRequest& request, FrontEndSettings& settings, UserInteraction& ui, CheckerLaunch& launch);
+
+}  // namespace quillon

@@ -1,0 +1,21 @@
+#pragma once
+// The checks before a report run starts, each with its message.
+
+#include "frontend/core/FrontEndSettings.h"
+#include "frontend/core/UserInteraction.h"
+
+namespace quillon {
+
+/// The field that takes the focus after a failed check.
+enum class GoField { None, MapFile, OutputFile, Database, TextureDirectory };
+
+struct GoCheck {
+    bool proceed = false;
+    GoField focus = GoField::None;
+};
+
+/// Map and report names, the replace question for an existing report, a selected database and
+/// at least one output option, in that order.
+GoCheck ValidateGo(const GameSettings& game, bool databaseSelected, UserInteraction& ui);
+
+}  // namespace quillon

@@ -1,0 +1,178 @@
+#include "frontend/core/FrontEndSettings.h"
+
+#include <gtest/gtest.h>
+
+#include "frontend/core/ProgramPaths.h"
+#include "frontend/core/Version.h"
+#include "support/TestSupport.h"
+
+namespace quillon {
+namespace {
+
+using test::ReadFileBytes;
+using test::ScratchDir;
+
+FrontEndSettings EveryKeySet(const std::string& existingMap) {
+    FrontEndSettings settings;
+    settings.game.show = 0x1d;
+    settings.game.autoOverwrite = 1;
+    settings.game.dontAsk = 1;
+    settings.game.findBadWals = 1;
+    settings.game.fixTextures = 1;
+    settings.game.outputType = 2;
+    settings.game.lastMapFile = existingMap;
+    settings.game.lastOutputFile = "/home/maps/Report One.txt";
+    settings.game.entityDB = "ctf.db";
+    settings.game.textureDir = "/games/Quake2/baseq2/textures/";
+    settings.game.mapDir = "/home/maps/";
+    settings.game.outputDir = "/home/reports/";
+    settings.findEnt.output = "/home/list.csv";
+    settings.findEnt.match = "door";
+    settings.findEnt.className = "All";
+    settings.findEnt.option = 2;
+    settings.findEnt.sortBy = 1;
+    settings.findEnt.matchCriteria = 2;
+    settings.fileList.output = "/home/files.txt";
+    return settings;
+}
+
+TEST(FrontEndSettings, EveryKeySurvivesSaveAndLoad) {
+    ScratchDir scratch;
+    const std::string map = scratch.Write("My Map.map", "{\n}\n");
+    const std::string ini = scratch.PathOf("quillon.ini");
+    const FrontEndSettings saved = EveryKeySet(map);
+    ASSERT_TRUE(SaveSettings(saved, ini));
+
+    const FrontEndSettings loaded = LoadSettings(ini);
+    EXPECT_EQ(loaded.game.show, 0x1d);
+    EXPECT_EQ(loaded.game.autoOverwrite, 1);
+    EXPECT_EQ(loaded.game.dontAsk, 1);
+    EXPECT_EQ(loaded.game.findBadWals, 1);
+    EXPECT_EQ(loaded.game.fixTextures, 1);
+    EXPECT_EQ(loaded.game.outputType, 2);
+    EXPECT_EQ(loaded.game.lastMapFile, map);
+    EXPECT_EQ(loaded.game.lastOutputFile, saved.game.lastOutputFile);
+    EXPECT_EQ(loaded.game.entityDB, "ctf.db");
+    EXPECT_EQ(loaded.game.textureDir, saved.game.textureDir);
+    EXPECT_EQ(loaded.game.mapDir, saved.game.mapDir);
+    EXPECT_EQ(loaded.game.outputDir, saved.game.outputDir);
+    EXPECT_EQ(loaded.findEnt.output, saved.findEnt.output);
+    EXPECT_EQ(loaded.findEnt.match, "door");
+    EXPECT_EQ(loaded.findEnt.className, "All");
+    EXPECT_EQ(loaded.findEnt.option, 2);
+    EXPECT_EQ(loaded.findEnt.sortBy, 1);
+    EXPECT_EQ(loaded.findEnt.matchCriteria, 2);
+    EXPECT_EQ(loaded.fileList.output, saved.fileList.output);
+}
+
+TEST(FrontEndSettings, IntegersAreWrittenAsFourHexDigitsAndTempKeysAreWritten) {
+    ScratchDir scratch;
+    const std::string ini = scratch.PathOf("run.ini");
+    FrontEndSettings settings;
+    settings.game.show = 15;
+    settings.findEnt.temp = "/tmp/MAPabc";
+    ASSERT_TRUE(SaveSettings(settings, ini));
+    const std::string text = ReadFileBytes(ini);
+    EXPECT_NE(text.find("Show=0x000f"), std::string::npos) << text;
+    EXPECT_NE(text.find("OutputType=0x0000"), std::string::npos) << text;
+    EXPECT_NE(text.find("LastGame=0x0000"), std::string::npos) << text;
+    EXPECT_NE(text.find("Temp=/tmp/MAPabc"), std::string::npos) << text;
+    // The game's section comes first, then the global ones.
+    EXPECT_LT(text.find("[Quake2]"), text.find("[Options]"));
+    EXPECT_LT(text.find("[Options]"), text.find("[FindEnt]"));
+    EXPECT_LT(text.find("[FindEnt]"), text.find("[FileList]"));
+}
+
+TEST(FrontEndSettings, AbsentFileGivesTheDefaults) {
+    ScratchDir scratch;
+    const FrontEndSettings loaded = LoadSettings(scratch.PathOf("missing.ini"));
+    EXPECT_EQ(loaded.game.show, 15);
+    EXPECT_EQ(loaded.game.autoOverwrite, 0);
+    EXPECT_EQ(loaded.game.fixTextures, 0);
+    EXPECT_EQ(loaded.game.entityDB, "quake2.db");
+    EXPECT_TRUE(loaded.game.lastMapFile.empty());
+    EXPECT_EQ(loaded.findEnt.option, 0);
+}
+
+TEST(FrontEndSettings, StoredZeroShowAndEmptyDatabaseTakeTheirDefaults) {
+    ScratchDir scratch;
+    const std::string ini = scratch.Write("quillon.ini", "[Quake2]\nShow=0x0000\nEntityDB=\n[Options]\nLastGame=0x0003\n");
+    const FrontEndSettings loaded = LoadSettings(ini);
+    EXPECT_EQ(loaded.game.show, 15);
+    EXPECT_EQ(loaded.game.entityDB, "quake2.db");
+    EXPECT_EQ(loaded.lastGame, 0);
+}
+
+TEST(FrontEndSettings, MapThatCannotBeOpenedIsCleared) {
+    ScratchDir scratch;
+    const std::string ini =
+        scratch.Write("quillon.ini", "[quake2]\nlastmapfile=" + scratch.PathOf("gone.map") + "\nLastOutputFile=r.txt\n");
+    const FrontEndSettings loaded = LoadSettings(ini);
+    EXPECT_TRUE(loaded.game.lastMapFile.empty());
+    EXPECT_EQ(loaded.game.lastOutputFile, "r.txt");
+}
+
+TEST(FrontEndSettings, LongTextsAreCutToTheirCapacity) {
+    ScratchDir scratch;
+    const std::string ini = scratch.Write(
+        "quillon.ini", "[Quake2]\nTextureDir=" + std::string(300, 't') + "\n[FindEnt]\nMatch=" + std::string(70, 'm') + "\n");
+    const FrontEndSettings loaded = LoadSettings(ini);
+    EXPECT_EQ(loaded.game.textureDir, std::string(259, 't'));
+    EXPECT_EQ(loaded.findEnt.match, std::string(63, 'm'));
+}
+
+TEST(FrontEndSettings, SavingCreatesTheSettingsFolder) {
+    ScratchDir scratch;
+    const std::string ini = scratch.PathOf("config/quillon/quillon.ini");
+    ASSERT_TRUE(SaveSettings(FrontEndSettings{}, ini));
+    EXPECT_EQ(LoadSettings(ini).game.show, 15);
+}
+
+TEST(SettingsFileLocation, PortableInstallKeepsItsSettingsBesideTheProgram) {
+    ScratchDir scratch;
+    const std::string programDir = scratch.path().string() + "/";
+    scratch.Write("quillon.ini", "[Quake2]\n");
+    EXPECT_EQ(SettingsFileLocation(programDir, "/xdg", "/home/u"), programDir + "quillon.ini");
+}
+
+TEST(SettingsFileLocation, OtherwiseTheUsersConfigurationFolder) {
+    ScratchDir scratch;
+    const std::string programDir = scratch.path().string() + "/";
+    EXPECT_EQ(SettingsFileLocation(programDir, "/xdg/", "/home/u"), "/xdg/quillon/quillon.ini");
+    EXPECT_EQ(SettingsFileLocation(programDir, "", "/home/u"), "/home/u/.config/quillon/quillon.ini");
+    EXPECT_EQ(SettingsFileLocation(programDir, "relative/xdg", "/home/u"), "/home/u/.config/quillon/quillon.ini");
+}
+
+TEST(ProgramPaths, CheckerAndDatabasesLiveInTheGameFolder) {
+    const ProgramPaths paths = ComputeProgramPaths("/opt/quillon/Quillon");
+    EXPECT_EQ(paths.programDir, "/opt/quillon/");
+    EXPECT_EQ(paths.gameDir, "/opt/quillon/Quake2/");
+    EXPECT_EQ(paths.checkerPath, "/opt/quillon/Quake2/quillon2");
+}
+
+struct VersionCase {
+    VersionBlock block;
+    const char* expected;
+};
+
+class VersionFormat : public testing::TestWithParam<VersionCase> {};
+
+TEST_P(VersionFormat, ShowsOnlyTheNumbersThatAreSet) {
+    EXPECT_EQ(FormatVersion(GetParam().block), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Blocks, VersionFormat,
+                         testing::Values(VersionCase{{0x00010001, 0, true}, "1.1 beta"},
+                                         VersionCase{{0x00010001, 0, false}, "1.1"},
+                                         VersionCase{{0x00020003, 0x00040000, false}, "2.3.4"},
+                                         VersionCase{{0x00020003, 0x00040005, true}, "2.3.4.5 beta"},
+                                         VersionCase{{0x00020003, 0x00000005, false}, "2.3.0.5"}));
+
+TEST(Version, ThisBuildIsOnePointOneBeta) {
+    EXPECT_EQ(VersionString(), "1.1 beta");
+    EXPECT_EQ(WindowTitle(VersionString()), "Quillon v1.1 beta");
+    EXPECT_EQ(WindowTitle(""), "Quillon");
+}
+
+}  // namespace
+}  // namespace quillon
