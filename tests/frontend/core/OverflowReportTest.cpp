@@ -1,0 +1,186 @@
+#include "frontend/core/OverflowReport.h"
+
+#include <gtest/gtest.h>
+
+#include "frontend/core/OverflowFixture.h"
+
+namespace quillon {
+namespace {
+
+using test::Analyse;
+using test::LoadTable;
+using test::MapEntity;
+
+std::string Left(const std::string& text, std::size_t width) {
+    return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
+}
+
+std::string Dots(const std::string& text, std::size_t width) {
+    return text + std::string(width - text.size(), '.');
+}
+
+const char* const SMALL_DATABASE =
+    "CLASSNAME worldspawn\nIS_SOLID 1\n]\n"
+    "CLASSNAME func_door\nIS_SOLID 1\nLOAD doors/dr1_strt.wav\n]\n"
+    "CLASSNAME monster_soldier\nLOAD models/monsters/soldier/tris.md2\nLOAD soldier/solpain1.wav\n"
+    "LOAD pics/i_soldier.pcx\n]\n";
+
+TEST(OverflowSections, SmallMapGivesTotalsEntityListAndDetailedLists) {
+    const EntityClassTable table = LoadTable(SMALL_DATABASE);
+    const std::string map = MapEntity({{"classname", "worldspawn"}}, 1) + MapEntity({{"classname", "func_door"}}, 1) +
+                            MapEntity({{"classname", "monster_soldier"}, {"spawnflags", "256"}}) +
+                            MapEntity({{"classname", "monster_soldier"}, {"spawnflags", "2048"}});
+    const OverflowAnalysis analysis = Analyse(table, map);
+    const std::string labels = "  EASY\t  NORM\t  HARD\t    DM\t";
+    const std::string expected =
+        "\n================== MODEL, SOUND, AND IMAGE TOTALS ==================\n\n"
+        "        " + labels + "\n"
+        "Models       4\t     4\t     4\t     4\t\n"
+        "Sounds       2\t     2\t     2\t     2\t\n"
+        "Images       1\t     1\t     1\t     1\t\n\n"
+        "\n=========================== ENTITY LIST ============================\n\n"
+        "Includes spawned/dropped entities\n\n"
+        "Entity                  " + labels + "\n" +
+        Dots("func_door", 24) + "     1\t     1\t     1\t     1\t\n" +
+        Dots("monster_soldier", 24) + "     1\t     2\t     2\t     1\t\n" +
+        Dots("worldspawn", 24) + "     1\t     1\t     1\t     1\t\n"
+        "----------------------------------------------------------------------\n"
+        "Total entities               3\t     4\t     4\t     3\t\n"
+        "======================================================================\n"
+        "Total number of brush models = 2\n\n"
+        "\n============= DETAILED MODEL, SOUND, AND IMAGE LISTS =================\n\nNOTES:\n"
+        "1)  These lists contain ONLY those models, images, and\n"
+        "    sounds which contribute to the ERROR: Index overflow error.\n"
+        "2)  QUILLON does not check for the existence of sound files.\n"
+        "    This includes sounds played by target_speakers, as well\n"
+        "    as sounds which SHOULD exist but do not (e.g. trigger1.wav\n"
+        "    for trigger_multiple with sounds=3.)\n"
+        "3)  player/male model and sound/player/male sounds will be\n"
+        "    replaced at runtime by the appropriate player model and sounds.\n"
+        "4)  Inhibited brush models are included in the 256 model limit.\n"
+        "\n" + Left("Model", 48) + labels + "\n" +
+        Left("Total number of models", 48) + "     4\t     4\t     4\t     4\t" +
+        "\n(includes 2 brush models + .bsp)\n" +
+        Dots("models/monsters/soldier/tris.md2", 48) + "     X\t     X\t     X\t     X\t\n" +
+        "\n" + Left("Sound", 48) + labels + "\n" +
+        Left("Total number of sounds", 48) + "     2\t     2\t     2\t     2\t\n" +
+        Dots("doors/dr1_strt.wav", 48) + "     X\t     X\t     X\t     X\t\n" +
+        Dots("soldier/solpain1.wav", 48) + "     X\t     X\t     X\t     X\t\n" +
+        "\n" + Left("Image", 48) + labels + "\n" +
+        Left("Total number of images", 48) + "     1\t     1\t     1\t     1\t\n" +
+        Dots("pics/i_soldier.pcx", 48) + "     X\t     X\t     X\t     X\t\n";
+    EXPECT_EQ(FormatOverflowSections(analysis, {15, "", {}}), expected);
+}
+
+TEST(OverflowSections, OnlySelectedLevelsGetAColumnAndAMark) {
+    const EntityClassTable table = LoadTable(SMALL_DATABASE);
+    const std::string map = MapEntity({{"classname", "monster_soldier"}, {"spawnflags", "256"}}) +
+                            MapEntity({{"classname", "func_door"}, {"spawnflags", "2048"}});
+    const std::string sections = FormatOverflowSections(Analyse(table, map), {1 | 8, "", {}});
+    EXPECT_NE(sections.find("\n        " "  EASY\t    DM\t\nModels       2\t     3\t\n"), std::string::npos)
+        << sections;
+    EXPECT_NE(sections.find(Dots("monster_soldier", 24) + "     0\t     1\t\n"), std::string::npos);
+    EXPECT_NE(sections.find("Total entities               1\t     1\t\n"), std::string::npos);
+    EXPECT_NE(sections.find(Dots("doors/dr1_strt.wav", 48) + "     X\t      \t\n"), std::string::npos);
+    EXPECT_NE(sections.find(Dots("soldier/solpain1.wav", 48) + "      \t     X\t\n"), std::string::npos);
+}
+
+TEST(OverflowSections, LongNamesAreCutAtTheirColumn) {
+    EXPECT_EQ(DotFilled("monster_soldier_light_extra", 24), "monster_soldier_light_ex");
+    EXPECT_EQ(DotFilled("", 5), ".....");
+}
+
+struct LimitCase {
+    int brushEntities;
+    int models;
+    int sounds;
+    int images;
+    const char* expectedWarnings;
+};
+
+void PrintTo(const LimitCase& c, std::ostream* out) {
+    *out << c.brushEntities << " brush models, " << c.models << " models, " << c.sounds << " sounds, " << c.images
+         << " images";
+}
+
+class OverflowLimits : public testing::TestWithParam<LimitCase> {};
+
+/// Brush entities, one entity per model, sound and image, in every level but DM.
+std::string LimitMap(const LimitCase& c) {
+    std::string map;
+    for (int i = 0; i < c.brushEntities; ++i) {
+        map += MapEntity({{"classname", "func_wall"}}, 1);
+    }
+    for (int i = 0; i < c.models; ++i) {
+        map += MapEntity({{"classname", "misc_model"}, {"spawnflags", "2048"}, {"model", "m" + std::to_string(i) + ".md2"}});
+    }
+    for (int i = 0; i < c.sounds; ++i) {
+        map += MapEntity({{"classname", "target_speaker"}, {"spawnflags", "2048"}, {"noise", std::to_string(i) + ".wav"}});
+    }
+    for (int i = 0; i < c.images; ++i) {
+        map += MapEntity({{"classname", "misc_picture"}, {"spawnflags", "2048"}, {"message", "pics/" + std::to_string(i) + ".pcx"}});
+    }
+    return map;
+}
+
+TEST_P(OverflowLimits, WarnAboveTheGamesLimits) {
+    const EntityClassTable table = LoadTable(
+        "CLASSNAME func_wall\nIS_SOLID 1\n]\nCLASSNAME misc_model\nLOAD @model\n]\n"
+        "CLASSNAME target_speaker\nHAS_NOISE\n]\nCLASSNAME misc_picture\nLOAD @message\n]\n");
+    const std::string sections = FormatOverflowSections(Analyse(table, LimitMap(GetParam())), {1 | 8, "", {}});
+    const std::size_t start = sections.find("Images ");
+    const std::size_t end = sections.find("\n=========================== ENTITY LIST");
+    ASSERT_NE(start, std::string::npos);
+    const std::string warnings = sections.substr(sections.find("\n\n", start) + 2, end - sections.find("\n\n", start) - 2);
+    EXPECT_EQ(warnings, GetParam().expectedWarnings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, OverflowLimits,
+    testing::Values(LimitCase{255, 0, 256, 256, ""},
+                    LimitCase{254, 1, 0, 0, ""},
+                    LimitCase{255, 1, 0, 0, "   WARNING: Too many models in   EASY\n"},
+                    LimitCase{256, 1, 0, 0, "   WARNING: Too many models in   EASY\n   WARNING: Too many models in     DM\n"},
+                    LimitCase{0, 0, 257, 0, "WARNING: Too many sounds in   EASY\n"},
+                    LimitCase{0, 0, 0, 257, "WARNING: Too many images in   EASY\n"},
+                    LimitCase{0, 256, 257, 257,
+                              "   WARNING: Too many models in   EASY\nWARNING: Too many sounds in   EASY\n"
+                              "WARNING: Too many images in   EASY\n"}));
+
+TEST(OverflowSections, ModelTotalCountsBrushModelsModelsAndTheLevel) {
+    const EntityClassTable table = LoadTable("CLASSNAME func_wall\nIS_SOLID 1\n]\nCLASSNAME misc_model\nLOAD @model\n]\n");
+    const LimitCase c{256, 1, 0, 0, ""};
+    const std::string sections = FormatOverflowSections(Analyse(table, LimitMap(c)), {1, "", {}});
+    EXPECT_NE(sections.find("\nModels     258\t\n"), std::string::npos);
+    EXPECT_NE(sections.find("\n(includes 256 brush models + .bsp)\n"), std::string::npos);
+}
+
+TEST(ReportHead, NamesVersionMapDateDatabaseAndTextureDirectory) {
+    ReportHead head{"1.1 beta", "maps/base1.map", "07/04/24", "13:05:09", "/opt/q/Quake2/quake2.db", "the game",
+                    "/games/quake2/baseq2/textures"};
+    EXPECT_EQ(FormatReportHead(head), std::string("QUILLON 1.1 beta\n") + CREDIT_LINE +
+                                          "\nResults for maps/base1.map - 07/04/24 13:05:09\n"
+                                          "\nEntity database: /opt/q/Quake2/quake2.db from the game\n"
+                                          "Texture directory: /games/quake2/baseq2/textures\n");
+    head.textureDir.clear();
+    const std::string assumed = FormatReportHead(head);
+    EXPECT_EQ(assumed.substr(assumed.find("the game\n") + 9),
+              "Assumed texture directory: /usr/share/games/quake2/baseq2/textures/\n");
+}
+
+TEST(ReportHead, DateIsMonthDayTwoDigitYear) {
+    std::tm when{};
+    when.tm_year = 2024 - 1900;
+    when.tm_mon = 6;
+    when.tm_mday = 4;
+    when.tm_hour = 13;
+    when.tm_min = 5;
+    when.tm_sec = 9;
+    when.tm_isdst = -1;
+    const std::time_t time = std::mktime(&when);
+    EXPECT_EQ(FormatReportDate(time), "07/04/24");
+    EXPECT_EQ(FormatReportTime(time), "13:05:09");
+}
+
+}  // namespace
+}  // namespace quillon
