@@ -134,6 +134,7 @@ void ReadMapFile(CheckerRun& run, const std::string& mapPath) {
     run.sides.clear();
     while (ParseEntity(run)) {
     }
+    WriteBackMapText(run);
 }
 
 bool ParseEntity(CheckerRun& run) {

@@ -2,6 +2,7 @@
 // The tokenizer's state: the open script files, the current token and the line for messages.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ struct ScriptState {
     std::string currentToken;
     int errorLine = 0;
     bool mapEnded = false;  ///< the map file has ended; further reads return false at once
+    /// The ended map file whose changed text waits until the map has been read without a fatal error.
+    std::optional<ScriptFile> pendingWriteBack;
     WriteStep failWriteBackAt = WriteStep::None;  ///< test seam: this step of the write-back fails
 };
 

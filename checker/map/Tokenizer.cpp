@@ -135,10 +135,7 @@ void CopyToken(CheckerRun& run) {
 }
 
 /// Writes the changed map text back; a failure leaves the map as it was and is reported.
-void WriteBackMapText(CheckerRun& run, const ScriptFile& map) {
-    if (!map.modified) {
-        return;
-    }
+void ReplaceMapText(CheckerRun& run, const ScriptFile& map) {
     std::string error;
     if (ReplaceFileSafely(map.path, std::string_view(map.text.data(), map.end), error, run.script.failWriteBackAt)) {
         return;
@@ -156,8 +153,8 @@ bool EndScriptFile(CheckerRun& run, bool crossLines) {
     }
     ScriptState& script = run.script;
     if (script.stack.size() == 1) {
-        if (run.derived.fixTextures) {
-            WriteBackMapText(run, script.stack.front());
+        if (run.derived.fixTextures && script.stack.front().modified) {
+            script.pendingWriteBack = std::move(script.stack.front());
         }
         script.stack.clear();
         script.mapEnded = true;
@@ -194,6 +191,14 @@ bool ReadToken(CheckerRun& run, bool crossLines) {
         // The included file's name stands on the same line; reading goes on inside that file.
         ReadToken(run, false);
         OpenScriptFile(run, std::string(run.script.currentToken));
+    }
+}
+
+void WriteBackMapText(CheckerRun& run) {
+    std::optional<ScriptFile> map = std::move(run.script.pendingWriteBack);
+    run.script.pendingWriteBack.reset();
+    if (map) {
+        ReplaceMapText(run, *map);
     }
 }
 

@@ -12,6 +12,9 @@ void StartScript(CheckerRun& run, const std::string& path);
 bool ReadToken(CheckerRun& run, bool crossLines);
 /// True when another token follows on the current line.
 bool TokenOnLine(CheckerRun& run);
+/// Writes the map text, as changed in place while it was read, back over the map file. Called once
+/// the whole map has been read: a map that stops with a fatal error is never rewritten.
+void WriteBackMapText(CheckerRun& run);
 
 /// Reads a whole file; failure is fatal.
 std::string LoadWholeFile(CheckerRun& run, const std::string& path);

@@ -11,6 +11,7 @@
 
 #include "checker/driver/CheckerRun.h"
 #include "checker/driver/FatalError.h"
+#include "checker/map/MapEntities.h"
 #include "checker/map/Tokenizer.h"
 #include "platform/Platform.h"
 #include "support/TestSupport.h"
@@ -42,6 +43,7 @@ protected:
                 file.modified = markModified;
             }
         }
+        WriteBackMapText(run);
     }
 
     std::string ReportText() {
@@ -95,7 +97,22 @@ TEST_F(MapWriteBackTest, MapIsWrittenOnceEvenWhenReadingGoesOnAfterItsEnd) {
     ReadLoweringTextures();
     test::WriteFileBytes(mapPath, "edited meanwhile");
     EXPECT_FALSE(ReadToken(run, true));
+    WriteBackMapText(run);
     EXPECT_EQ(test::ReadFileBytes(mapPath), "edited meanwhile");
+}
+
+TEST_F(MapWriteBackTest, FatalErrorAfterTheMapEndedLeavesTheMapAlone) {
+    const std::string world = "{\n\"classname\" \"worldspawn\"\n" + ORIGINAL;
+    test::WriteFileBytes(mapPath, world + "}\n");
+    ReadMapFile(run, mapPath);
+    ASSERT_EQ(test::ReadFileBytes(mapPath), "{\n\"classname\" \"worldspawn\"\n" + LOWERED + "}\n");
+
+    // Without the world's closing brace the text ends first, then the entity reader stops.
+    test::WriteFileBytes(mapPath, world);
+    CheckerRun failing;
+    failing.derived.fixTextures = true;
+    EXPECT_THROW(ReadMapFile(failing, mapPath), FatalRunError);
+    EXPECT_EQ(test::ReadFileBytes(mapPath), world);
 }
 
 TEST_F(MapWriteBackTest, FatalErrorWhileReadingLeavesTheMapAlone) {
