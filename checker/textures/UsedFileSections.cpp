@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -32,8 +33,9 @@ std::string LowerCased(std::string text) {
 /// True when the file at `path` (or the same path in other letter case) opens for reading.
 bool OpensForReading(const std::string& path) {
     const std::optional<std::string> found = platform::FindFileIgnoringCase(path);
-    if (!found) {
-        return false;
+    std::error_code error;
+    if (!found || std::filesystem::is_directory(*found, error)) {
+        return false;  // a folder opens on some systems, but holds no sound or texture
     }
     std::FILE* file = std::fopen(found->c_str(), "rb");
     if (file == nullptr) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "checker/driver/CheckerRun.h"
+#include "checker/driver/FatalError.h"
 #include "checker/map/MapEntities.h"
 #include "support/TestSupport.h"
 
@@ -257,6 +258,11 @@ TEST_F(WriteEntityListTest, ClassListingCountsEveryEntityWhateverTheFilter) {
     run.settings.findEntClassName = "monster_tank";
     EXPECT_EQ(Run("tanks.txt"), "     Classname Targetname " + COORDINATES_HEADER + "\n");
     EXPECT_EQ(run.counters.matchCount, 3);
+}
+
+TEST_F(WriteEntityListTest, ListThatCannotBeCreatedEndsTheRunAsCriticalError) {
+    run.settings.findEntOutput = dir.PathOf("no/such/folder/ents.txt");
+    EXPECT_THROW(WriteEntityList(run), FatalRunError);
 }
 
 TEST_F(WriteEntityListTest, SortedListShowsFilePositions) {

@@ -1,0 +1,21 @@
+# Damaged paks and game files: each is skipped or reported, none stops the list.
+le32() { printf "$(printf '\\%03o\\%03o\\%03o\\%03o' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)))"; }
+make_pak() {
+  local out=$1; shift
+  { printf 'PACK'; le32 12; le32 $((64 * $#))
+    for name in "$@"; do printf '%s' "$name"; head -c $((56 - ${#name})) /dev/zero; le32 0; le32 0; done; } >"$out"
+}
+make_wal() {
+  { head -c 56 /dev/zero; printf '%s' "$2"; head -c $((32 - ${#2})) /dev/zero; le32 0; le32 0; le32 0; } >"$1"
+}
+mkdir -p quake2/baseq2/textures/e1u1
+# pak0 is cut short, pak1 is no pak, pak2 claims far more directory than it holds,
+# pak3's directory lies past its end.
+printf 'PACK\014\000' >quake2/baseq2/pak0.pak
+{ printf 'PAKX'; le32 12; le32 64; printf 'textures/e1u1/a.wal'; head -c 45 /dev/zero; le32 0; le32 0; } >quake2/baseq2/pak1.pak
+{ printf 'PACK'; le32 12; le32 640000; printf 'textures/e1u1/b.wal'; head -c 45 /dev/zero; le32 0; le32 0; } >quake2/baseq2/pak2.pak
+{ printf 'PACK'; le32 4000000000; le32 64; printf 'textures/e1u1/c.wal'; head -c 45 /dev/zero; le32 0; le32 0; } >quake2/baseq2/pak3.pak
+# A texture too short for its header, a texture and a sound that are folders, a one-byte sound.
+head -c 40 /dev/zero >quake2/baseq2/textures/e1u1/short.wal
+mkdir -p quake2/baseq2/textures/e1u1/folder.wal quake2/baseq2/sound/world/folder.wav
+printf 'R' >quake2/baseq2/sound/world/short.wav
