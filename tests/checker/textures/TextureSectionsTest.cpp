@@ -103,7 +103,8 @@ TEST_F(TextureSectionsTest, ListsMissingUnextractedAndLocatedTextures) {
                   UNEXTRACTED_HEADING + "e1u1/sky\n" +
                   "\tentity 0, brush 2, bounding box: ( 0 0 -16 ) to ( 128 64 0 )\n"
                   "\tentity 1, brush 0, bounding box: ( -8 -8 -8 ) to ( 8 8 8 )\n" +
-                  LOCATIONS_HEADING + "All textures have been found in " + base + "pak0.pak,\nexcept the following:\n\n" +
+                  LOCATIONS_HEADING + "All textures have been found in " + base +
+                  "pak0.pak,\nexcept the following:\n\n" +
                   "e1u1/anim1.............. disk file\n"
                   "e1u1/anim2.............. not found\n"
                   "e1u1/sky................ " + base + "pak2.pak\n" + OTHER_PAK_NOTE);
