@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "checker/driver/CheckerRun.h"
+#include "checker/map/MapEntities.h"
 #include "entitydb/EntityDatabase.h"
+#include "support/TestSupport.h"
 
 namespace quillon::test {
 
@@ -30,6 +32,7 @@ inline std::string DatabaseText(const std::string& blocks) {
 
 class MapCheckTest : public ::testing::Test {
 protected:
+    ScratchDir scratch;
     CheckerRun run;
 
     MapCheckTest() {
@@ -69,6 +72,14 @@ protected:
         run.brushes.push_back(brush);
         ++entity.brushCount;
         return static_cast<int>(run.brushes.size()) - 1;
+    }
+
+    /// Reads the map text through the map reader, as a run does.
+    void ReadMap(const std::string& text) {
+        run.derived.textureDir = scratch.PathOf("textures");
+        run.derived.baseGameDir = scratch.PathOf("") + "/";
+        run.settings.lastMapFile = scratch.Write("test.map", text);
+        ReadMapFile(run, run.settings.lastMapFile);
     }
 
     /// Loads the blocks as the only database.
