@@ -1,0 +1,1 @@
+printf "old report\n" > report.txt

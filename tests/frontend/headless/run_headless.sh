@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Runs one headless front-end case and compares its report and messages byte for byte.
+#
+#   run_headless.sh CASE_DIR QUILLON QUILLON2 GAME_DIR
+#
+# A scratch install is made: bin/Quillon, bin/Quake2/quillon2 with the built databases, a case's
+# own db/ folder copied over them, and a case's quillon.ini beside Quillon (a portable install, so
+# no personal settings are read). The case's other files go to the scratch folder, which is the
+# working directory; "args" holds the command line, one argument a line. The presence lock lives
+# and the temporary settings files live in the scratch folder, so the checker's handshake with the
+# front end is the real one and a file left behind is seen.
+# Optional parts of a case: setup.sh, expected-exit (required), expected-stderr, expected-NAME for
+# any file written, expected-absent. In the report, the date and time of the "Results for" line
+# read MM/DD/YY HH:MM:SS; everywhere, the scratch folder reads @WORK@.
+set -u
+case_dir=$1
+quillon=$2
+checker=$3
+game_dir=$4
+name=$(basename "$case_dir")
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-headless.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+mkdir -p "$work/bin/Quake2" "$work/home" "$work/run" "$work/tmp"
+chmod 700 "$work/run"
+cp "$quillon" "$work/bin/Quillon"
+cp "$checker" "$work/bin/Quake2/quillon2"
+cp "$game_dir"/*.db "$work/bin/Quake2/" 2>/dev/null
+for entry in "$case_dir"/*; do
+  base=$(basename "$entry")
+  case "$base" in
+    expected-*|db|args|quillon.ini) ;;
+    *) cp -R "$entry" "$work/" ;;
+  esac
+done
+[ -d "$case_dir/db" ] && cp -R "$case_dir/db/." "$work/bin/Quake2/"
+[ -f "$case_dir/quillon.ini" ] && cp "$case_dir/quillon.ini" "$work/bin/quillon.ini"
+if [ -f "$work/setup.sh" ]; then
+  (cd "$work" && bash ./setup.sh) || { echo "$name: setup.sh failed"; exit 1; }
+fi
+
+args=()
+if [ -f "$case_dir/args" ]; then
+  while IFS= read -r line || [ -n "$line" ]; do
+    args+=("$line")
+  done <"$case_dir/args"
+fi
+
+(cd "$work" && env -u QUILLON_STANDALONE -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/home" XDG_CONFIG_HOME= \
+  XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/tmp" ./bin/Quillon "${args[@]}" </dev/null >"$work/.stdout" 2>"$work/.stderr")
+status=$?
+
+mask() {
+  sed -e "s|$work|@WORK@|g" \
+      -e 's|^\(Results for .* - \)[0-9][0-9]/[0-9][0-9]/[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]$|\1MM/DD/YY HH:MM:SS|' "$1"
+}
+
+failed=0
+expected_status=$(tr -d ' \r\n' <"$case_dir/expected-exit")
+if [ "$status" != "$expected_status" ]; then
+  echo "$name: exit status $status, expected $expected_status"
+  echo "--- stderr:"; cat "$work/.stderr"
+  failed=1
+fi
+for expected in "$case_dir"/expected-*; do
+  base=$(basename "$expected")
+  file=${base#expected-}
+  case "$file" in
+    exit|absent) continue ;;
+    stderr) actual="$work/.stderr" ;;
+    *) actual="$work/$file" ;;
+  esac
+  if [ ! -f "$actual" ]; then
+    echo "$name: $file was not written"
+    failed=1
+  elif ! cmp -s "$expected" <(mask "$actual"); then
+    echo "$name: $file differs (- expected, + actual):"
+    diff -u --label expected --label actual "$expected" <(mask "$actual") | cat -A | head -n 80
+    failed=1
+  fi
+done
+if [ -f "$case_dir/expected-absent" ]; then
+  while IFS= read -r file || [ -n "$file" ]; do
+    [ -n "$file" ] || continue
+    if [ -e "$work/$file" ]; then
+      echo "$name: $file exists but must not"
+      failed=1
+    fi
+  done <"$case_dir/expected-absent"
+fi
+if [ -n "$(ls -A "$work/tmp")" ]; then
+  echo "$name: a temporary settings file was left behind"
+  failed=1
+fi
+exit $failed
