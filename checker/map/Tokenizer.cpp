@@ -52,8 +52,8 @@ bool StartsBlockComment(const ScriptFile& file) {
 /// first.
 bool SkipPast(ScriptState& script, ScriptFile& file, std::string_view closing) {
     while (file.position < file.end) {
-        if (file.text.compare(file.position, closing.size(), closing) == 0 &&
-            file.position + closing.size() <= file.end) {
+        if (file.position + closing.size() <= file.end &&
+            file.text.compare(file.position, closing.size(), closing) == 0) {
             if (closing == "\n") {
                 PassNewline(script, file);
             }
@@ -170,6 +170,7 @@ bool EndScriptFile(CheckerRun& run, bool crossLines) {
 void StartScript(CheckerRun& run, const std::string& path) {
     run.script.stack.clear();
     run.script.mapEnded = false;
+    run.script.pendingWriteBack.reset();
     OpenScriptFile(run, path);
 }
 

@@ -1,9 +1,11 @@
+// Whole-file reading for the tokenizer, the databases and the texture lookups.
+#include "checker/map/Tokenizer.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "checker/driver/FatalError.h"
-#include "checker/map/Tokenizer.h"
 
 namespace quillon {
 
