@@ -167,7 +167,7 @@ std::uint32_t MissingTargetLevels(const CheckerRun& run, const EntitySummary& en
 }
 
 Vec3 OriginOf(const CheckerRun& run, int entityNumber) {
-    return VectorOfKey(run.entities[static_cast<std::size_t>(entityNumber)], "origin");
+    return NamesOf(run, entityNumber).origin;
 }
 
 }  // namespace quillon

@@ -46,7 +46,7 @@ void CheckMonsterCombattarget(CheckerRun& run, const EntitySummary& monster) {
         if (names.classLower == "point_combat") {
             continue;
         }
-        const PrintedPoint where = Printed(EntityLocation(run, other));
+        const PrintedPoint where = Printed(names.location);
         BeginRuntimeErrors(run);
         ReportPrint(run,
                     "\nentity %i: %s at ( %s ) has a bad combattarget %s :\n%s at ( %g %g %g)\n"

@@ -165,7 +165,7 @@ void CheckSpeakerNoise(CheckerRun& run, const EntitySummary& entity) {
 void CheckGravity(CheckerRun& run, const EntitySummary& entity) {
     // A fraction such as 0.5 reads as 0 too.
     if (IntegerOfKey(run.entities[static_cast<std::size_t>(entity.entityNumber)], "gravity") == 0) {
-        const PrintedPoint where = Printed(EntityLocation(run, entity.entityNumber));
+        const PrintedPoint where = Printed(NamesOf(run, entity.entityNumber).location);
         BeginRuntimeErrors(run);
         ReportPrint(run, "\nentity %i: trigger_gravity without gravity set at ( %g %g %g )\n", entity.entityNumber,
                     where.x, where.y, where.z);
@@ -181,7 +181,7 @@ void CheckElevatorTarget(CheckerRun& run, const EntitySummary& entity) {
         if (other == entity.entityNumber || names.classLower == "func_train") {
             continue;
         }
-        const PrintedPoint where = Printed(EntityLocation(run, other));
+        const PrintedPoint where = Printed(names.location);
         BeginRuntimeErrors(run);
         ReportPrint(run,
                     "\nentity %i: trigger_elevator at ( %s ) target %s is not a train.\n"
@@ -204,7 +204,7 @@ void CheckElevatorUser(CheckerRun& run, const EntitySummary& entity) {
         if (other == entity.entityNumber || NamesOf(run, other).classLower != "trigger_elevator") {
             continue;
         }
-        const PrintedPoint where = Printed(EntityLocation(run, entity.entityNumber));
+        const PrintedPoint where = Printed(NamesOf(run, entity.entityNumber).location);
         BeginRuntimeErrors(run);
         ReportPrint(run, "\nentity %i: elevator used with no pathtarget by %s at ( %g %g %g )\n", entity.entityNumber,
                     entity.classname.c_str(), where.x, where.y, where.z);

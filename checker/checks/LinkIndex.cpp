@@ -18,7 +18,8 @@ void AddName(std::unordered_map<std::string, EntityNumberList>& list, const std:
     }
 }
 
-EntityNames ReadNames(const CheckerRun& run, const MapEntity& entity) {
+EntityNames ReadNames(const CheckerRun& run, int entityNumber) {
+    const MapEntity& entity = run.entities[static_cast<std::size_t>(entityNumber)];
     EntityNames names;
     names.classname = ValueOfKey(entity, "classname");
     names.classLower = LowerCased(names.classname);
@@ -27,6 +28,8 @@ EntityNames ReadNames(const CheckerRun& run, const MapEntity& entity) {
     names.pathtarget = LowerCased(ValueOfKey(entity, "pathtarget"));
     names.combattarget = LowerCased(ValueOfKey(entity, "combattarget"));
     names.team = LowerCased(ValueOfKey(entity, "team"));
+    names.origin = VectorOfKey(entity, "origin");
+    names.location = EntityLocation(run, entityNumber);
     names.spawnflags = static_cast<std::uint32_t>(IntegerOfKey(entity, "spawnflags"));
     names.removedInDeathmatch = RemovedInDeathmatch(run, entity);
     return names;
@@ -39,7 +42,7 @@ void BuildLinkIndex(CheckerRun& run) {
     index.entities.reserve(run.entities.size());
     for (std::size_t e = 0; e < run.entities.size(); ++e) {
         const int number = static_cast<int>(e);
-        const EntityNames& names = index.entities.emplace_back(ReadNames(run, run.entities[e]));
+        const EntityNames& names = index.entities.emplace_back(ReadNames(run, number));
         AddName(index.byTargetname, names.targetname, number);
         AddName(index.byTarget, names.target, number);
         AddName(index.byPathtarget, names.pathtarget, number);

@@ -10,6 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "checker/map/Vector.h"
+
 namespace quillon {
 
 struct CheckerRun;
@@ -23,6 +25,8 @@ struct EntityNames {
     std::string pathtarget;
     std::string combattarget;
     std::string team;
+    Vec3 origin{};                 ///< the "origin" value read as three numbers
+    Vec3 location{};               ///< the point messages print for it (brush centre or origin)
     std::uint32_t spawnflags = 0;  ///< plain, without the deathmatch rule
     bool removedInDeathmatch = false;
 };

@@ -67,7 +67,7 @@ void PrintNamelessPlace(CheckerRun& run, const EntitySummary& entity) {
                     entity.entityNumber, name, entity.target.c_str());
         PrintEntityLocation(run, entity.entityNumber);
     } else if (NeedsBrush(run, EntityOf(run, entity))) {
-        const PrintedPoint where = Printed(EntityLocation(run, entity.entityNumber));
+        const PrintedPoint where = Printed(NamesOf(run, entity.entityNumber).location);
         ReportPrint(run, "\nentity %i: %s without a targetname at ( %g %g %g )\n", entity.entityNumber, name, where.x,
                     where.y, where.z);
     } else {
@@ -108,7 +108,7 @@ void CheckNeedsTarget(CheckerRun& run, const EntitySummary& entity) {
     }
     BeginRuntimeErrors(run);
     if (NeedsBrush(run, EntityOf(run, entity))) {
-        const PrintedPoint where = Printed(EntityLocation(run, entity.entityNumber));
+        const PrintedPoint where = Printed(NamesOf(run, entity.entityNumber).location);
         ReportPrint(run, "\nentity %i: %s without a target at ( %g %g %g )\n", entity.entityNumber,
                     entity.classname.c_str(), where.x, where.y, where.z);
     } else {
