@@ -44,8 +44,6 @@ void HeadlessInteraction::AdvanceBusyIndicator() {}
 int RunHeadlessGo(const ProgramPaths& paths, FrontEndSettings& settings, const CommandLineOptions& options,
                   std::FILE* errors) {
     HeadlessInteraction ui(errors, options.assumeYes, options.lowerCase);
-    // The checker runs only beside a front end; when another one holds the lock, that serves too.
-    const platform::FrontEndPresenceLock presence;
     GoRequest request;
     request.paths = paths;
     request.databases = BuildDatabaseList(paths.gameDir);
@@ -77,7 +75,14 @@ int RunFrontEndHeadless(const std::vector<std::string>& arguments, std::FILE* er
         ui.ShowMessage(USAGE_TEXT, "Quillon", MessageIcon::Information);
         return HeadlessReportWritten;
     }
+    // The checker runs only beside a front end, and this is one. A report run from the command line
+    // goes ahead even when a dialog is open elsewhere: that front end satisfies the checker too.
+    const platform::FrontEndPresenceLock presence;
     if (!options.go) {
+        if (!presence.held()) {
+            ui.ShowMessage("Quillon is already running.", "Quillon", MessageIcon::Information);
+            return HeadlessReportWritten;
+        }
         ui.ShowMessage("No display to show the dialogs on. Run a report with: Quillon [options] +read mapfile "
                        "+write fileout +go",
                        "Quillon", MessageIcon::Information);

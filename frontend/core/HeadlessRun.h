@@ -40,11 +40,13 @@ private:
     bool lowerCase;
 };
 
-/// Go without a display, for settings already loaded and given their command line.
+/// Go without a display, for settings already loaded and given their command line. The caller
+/// holds the front end's presence lock (or another front end does), so the checker agrees to run.
 int RunHeadlessGo(const ProgramPaths& paths, FrontEndSettings& settings, const CommandLineOptions& options,
                   std::FILE* errors);
 
-/// The whole program without its dialogs: settings, command line, usage, and "+go".
+/// The whole program without its dialogs: settings, command line, usage, the presence lock, and
+/// "+go". Without "+go" there is nothing to show: a second copy says so and returns 0.
 int RunFrontEndHeadless(const std::vector<std::string>& arguments, std::FILE* errors);
 
 }  // namespace quillon
