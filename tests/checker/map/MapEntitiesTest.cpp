@@ -41,8 +41,9 @@ class MapEntitiesTest : public ::testing::Test {
 protected:
     /// Reads the map text; the message of the fatal error that stopped it, or "".
     std::string Read(const std::string& text) {
+        run.settings.lastMapFile = scratch.Write("test.map", text);  // any line file stays in the scratch folder
         try {
-            ReadMapFile(run, scratch.Write("test.map", text));
+            ReadMapFile(run, run.settings.lastMapFile);
         } catch (const FatalRunError& error) {
             return error.what();
         }

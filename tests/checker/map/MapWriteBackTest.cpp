@@ -26,6 +26,7 @@ class MapWriteBackTest : public ::testing::Test {
 protected:
     MapWriteBackTest() : mapPath(scratch.Write("test.map", ORIGINAL)) {
         run.derived.fixTextures = true;
+        run.settings.lastMapFile = mapPath;  // a line file written on a fatal error stays in the scratch folder
         run.report = std::tmpfile();
     }
     ~MapWriteBackTest() override { std::fclose(run.report); }
@@ -111,6 +112,7 @@ TEST_F(MapWriteBackTest, FatalErrorAfterTheMapEndedLeavesTheMapAlone) {
     test::WriteFileBytes(mapPath, world);
     CheckerRun failing;
     failing.derived.fixTextures = true;
+    failing.settings.lastMapFile = mapPath;
     EXPECT_THROW(ReadMapFile(failing, mapPath), FatalRunError);
     EXPECT_EQ(test::ReadFileBytes(mapPath), world);
 }
