@@ -49,9 +49,6 @@ int FirstSolidBrushInBox(CheckerRun& run, const Vec3& mins, const Vec3& maxs) {
 
 void ReportInsideSolid(CheckerRun& run, int entityNumber, const std::string& className, const Vec3& origin,
                        void (*beginSection)(CheckerRun&)) {
-    if (run.entities.empty()) {
-        return;
-    }
     const MapEntity& entity = run.entities[static_cast<std::size_t>(entityNumber)];
     Vec3 mins{};
     Vec3 maxs{};
