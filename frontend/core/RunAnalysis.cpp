@@ -36,8 +36,10 @@ bool WriteText(const std::string& path, const std::string& text, const char* mod
     return std::fclose(file) == 0 && written;
 }
 
+/// The map's file name needs ".map" somewhere; folders with dots in their names do not count.
 std::string MapPathWithExtension(std::string path) {
-    std::string lower = path;
+    const std::size_t separator = path.find_last_of('/');
+    std::string lower = separator == std::string::npos ? path : path.substr(separator + 1);
     for (char& c : lower) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }

@@ -79,6 +79,13 @@ TEST_F(AnalysisRun, MapNameWithoutExtensionGetsIt) {
     EXPECT_EQ(settings.game.lastMapFile, scratch.PathOf("maps/base1.map"));
 }
 
+TEST_F(AnalysisRun, DotsInFolderNamesDoNotCountAsTheExtension) {
+    scratch.Write("my.maps/base1.map", MapEntity({{"classname", "worldspawn"}}));
+    settings.game.lastMapFile = scratch.PathOf("my.maps/base1");
+    EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::Continue})), AnalysisResult::Done);
+    EXPECT_EQ(settings.game.lastMapFile, scratch.PathOf("my.maps/base1.map"));
+}
+
 TEST_F(AnalysisRun, RunAgainWritesAFreshHeadBeforeEachCheckerRun) {
     EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::RunAgain, LaunchResult::Continue})),
               AnalysisResult::Done);
