@@ -1,0 +1,99 @@
+#pragma once
+// A run with its report in a scratch file, map text helpers for boxes, and a way to read a map
+// and catch the fatal error that stops it.
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+
+#include "checker/driver/CheckerRun.h"
+#include "checker/driver/FatalError.h"
+#include "checker/map/MapEntities.h"
+#include "support/TestSupport.h"
+
+namespace quillon::test {
+
+inline std::string Num(double value) {
+    std::ostringstream text;
+    text << value;
+    return text.str();
+}
+
+inline std::string Point(double x, double y, double z) {
+    return "( " + Num(x) + " " + Num(y) + " " + Num(z) + " ) ";
+}
+
+/// The six faces of an axis-aligned box, in the order -x, +x, -y, +y, -z, +z, each with the
+/// texture and the optional tail (" contents flags value").
+inline std::string BoxFaces(const Vec3& lo, const Vec3& hi, const std::string& texture = "base/wall",
+                            const std::string& tail = "") {
+    const double x1 = lo[0], y1 = lo[1], z1 = lo[2], x2 = hi[0], y2 = hi[1], z2 = hi[2];
+    const std::string end = " " + texture + " 0 0 0 1 1" + tail + "\n";
+    return Point(x1, y1, z1 + 1) + Point(x1, y1, z1) + Point(x1, y1 + 1, z1) + end +
+           Point(x2, y1 + 1, z1) + Point(x2, y1, z1) + Point(x2, y1, z1 + 1) + end +
+           Point(x1 + 1, y1, z1) + Point(x1, y1, z1) + Point(x1, y1, z1 + 1) + end +
+           Point(x1, y2, z1 + 1) + Point(x1, y2, z1) + Point(x1 + 1, y2, z1) + end +
+           Point(x1, y1 + 1, z1) + Point(x1, y1, z1) + Point(x1 + 1, y1, z1) + end +
+           Point(x1 + 1, y1, z2) + Point(x1, y1, z2) + Point(x1, y1 + 1, z2) + end;
+}
+
+/// A face on the plane with the (whole-number) outward normal `n` through `p`.
+inline std::string Face(const IntPoint& n, const IntPoint& p, const std::string& tail = " base/wall 0 0 0 1 1") {
+    const IntPoint a = n[0] != 0 || n[1] != 0 ? IntPoint{-n[1], n[0], 0} : IntPoint{1, 0, 0};
+    const IntPoint b{n[1] * a[2] - n[2] * a[1], n[2] * a[0] - n[0] * a[2], n[0] * a[1] - n[1] * a[0]};
+    // (p + a - p) x (p + b - p) = a x (n x a), which points along n.
+    return Point(p[0] + a[0], p[1] + a[1], p[2] + a[2]) + Point(p[0], p[1], p[2]) +
+           Point(p[0] + b[0], p[1] + b[1], p[2] + b[2]) + tail.substr(1) + "\n";
+}
+
+/// The brush |x| + |y| <= 64, 0 <= z <= 64: no side faces along x or y.
+inline std::string Diamond() {
+    return "{\n" + Face({1, 1, 0}, {64, 0, 0}) + Face({-1, 1, 0}, {-64, 0, 0}) + Face({1, -1, 0}, {64, 0, 0}) +
+           Face({-1, -1, 0}, {-64, 0, 0}) + Face({0, 0, 1}, {0, 0, 64}) + Face({0, 0, -1}, {0, 0, 0}) + "}\n";
+}
+
+inline std::string Box(const Vec3& lo, const Vec3& hi, const std::string& texture = "base/wall",
+                       const std::string& tail = "") {
+    return "{\n" + BoxFaces(lo, hi, texture, tail) + "}\n";
+}
+
+inline std::string MapEntityText(const std::string& className, const std::string& body = "") {
+    return "{\n\"classname\" \"" + className + "\"\n" + body + "}\n";
+}
+
+struct BrushFixture {
+    ScratchDir scratch;
+    CheckerRun run;
+    std::string reportPath = scratch.PathOf("report.txt");
+
+    BrushFixture() {
+        run.report = std::fopen(reportPath.c_str(), "w");
+        run.derived.textureDir = scratch.PathOf("textures");
+        run.derived.baseGameDir = scratch.PathOf("") + "/";
+    }
+    ~BrushFixture() {
+        if (run.report != nullptr) {
+            std::fclose(run.report);
+        }
+    }
+    BrushFixture(const BrushFixture&) = delete;
+    BrushFixture& operator=(const BrushFixture&) = delete;
+
+    /// Reads the map text; the message of the fatal error that stopped it, or "".
+    std::string Read(const std::string& text) {
+        const std::string path = scratch.Write("test.map", text);
+        run.settings.lastMapFile = path;
+        try {
+            ReadMapFile(run, path);
+        } catch (const FatalRunError& error) {
+            return error.what();
+        }
+        return {};
+    }
+    std::string Report() {
+        std::fflush(run.report);
+        return ReadFileBytes(reportPath);
+    }
+};
+
+}  // namespace quillon::test

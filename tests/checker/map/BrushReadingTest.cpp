@@ -1,0 +1,288 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "checker/map/BrushFixture.h"
+#include "checker/map/ContentFlags.h"
+#include "checker/map/MapBrushes.h"
+
+namespace quillon {
+namespace {
+
+using test::Box;
+using test::BoxFaces;
+using test::BrushFixture;
+using test::MapEntityText;
+
+const std::string BSP_BANNER = "\n============================= bsp Errors =============================\n";
+const char* const DELETE_ADVICE =
+    "Corrective action: Delete this brush. This error was likely\n"
+    "                   created by a CSG operation or faulty\n"
+    "                   vertex manipulation.\n";
+
+/// The lines of the 64-unit box from the origin, one per face (-x, +x, -y, +y, -z, +z).
+std::vector<std::string> CubeLines(const std::string& tail = "") {
+    const std::string faces = BoxFaces({0, 0, 0}, {64, 64, 64}, "base/wall", tail);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end = faces.find('\n'); end != std::string::npos; end = faces.find('\n', start)) {
+        lines.push_back(faces.substr(start, end - start + 1));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string Join(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+    }
+    return text;
+}
+
+std::string World(const std::string& brushes) {
+    return MapEntityText("worldspawn", brushes);
+}
+
+class BrushReadingTest : public BrushFixture, public ::testing::Test {
+protected:
+    const BrushSide& SideOf(int brush, int s) {
+        return run.sides[static_cast<std::size_t>(run.brushes[static_cast<std::size_t>(brush)].firstSide + s)];
+    }
+};
+
+TEST_F(BrushReadingTest, CubeGivesSixSolidSidesInSlotOrderWithFileFaceNumbers) {
+    // Faces written +z, -y, +x, -z, +y, -x.
+    const std::vector<std::string> cube = CubeLines();
+    ASSERT_EQ(Read(World("{\n" + cube[5] + cube[2] + cube[1] + cube[4] + cube[3] + cube[0] + "}\n")), "");
+    ASSERT_EQ(run.brushes.size(), 1u);
+    const MapBrush& brush = run.brushes[0];
+    EXPECT_EQ(brush.sideCount, 6);
+    EXPECT_EQ(brush.contents, CONTENTS_SOLID);
+    EXPECT_EQ(run.entities[0].brushCount, 1);
+    const int expectedFaceNumbers[6] = {5, 2, 1, 4, 3, 0};
+    for (int s = 0; s < 6; ++s) {
+        const BrushSide& side = SideOf(0, s);
+        EXPECT_FALSE(side.bevel);
+        const Vec3& normal = run.planes[static_cast<std::size_t>(side.planeNumber)].normal;
+        EXPECT_EQ(normal[static_cast<std::size_t>(s / 2)], s % 2 == 0 ? -1.0f : 1.0f) << "slot " << s;
+        EXPECT_EQ(side.faceNumber, expectedFaceNumbers[s]) << "slot " << s;
+    }
+    EXPECT_EQ(SideOf(0, 0).points[0], (IntPoint{0, 0, 1}));
+    EXPECT_EQ(SideOf(0, 0).textureName, "base/wall");
+    EXPECT_EQ(Report(), "");
+}
+
+TEST_F(BrushReadingTest, RepeatedFaceIsDroppedWithTheKeptAndTheReadFaceNumbers) {
+    std::vector<std::string> lines = CubeLines();
+    lines.insert(lines.begin() + 3, lines[0]);  // line 3 repeats line 0
+    // Line 0 turned round: the mirror of the first face, read as the eighth line.
+    lines.push_back("( 0 1 0 ) ( 0 0 0 ) ( 0 0 1 ) base/wall 0 0 0 1 1\n");
+    ASSERT_EQ(Read(World("{\n" + Join(lines) + "}\n")), "");
+    EXPECT_EQ(Report(), BSP_BANNER + "\nentity 0, brush 0: duplicate plane (faces 0 and 3)\n" + DELETE_ADVICE +
+                            "Bounding box for this brush: ( 0 0 -8192 ) to ( 64 8192 8192 )\n" +
+                            "\nentity 0, brush 0: mirrored plane (faces 0 and 7)\n" + DELETE_ADVICE +
+                            "Bounding box for this brush: ( 0 0 0 ) to ( 64 64 64 )\n");
+    ASSERT_EQ(run.brushes.size(), 1u);
+    EXPECT_EQ(run.brushes[0].sideCount, 6);
+    EXPECT_EQ(run.problemBrushes.size(), 2u);
+}
+
+TEST_F(BrushReadingTest, FourthFaceRepeatingTheFirstLeavesFiveFaces) {
+    std::vector<std::string> lines = CubeLines();
+    lines[3] = lines[0];
+    ASSERT_EQ(Read(World("{\n" + Join(lines) + "}\n")), "");
+    EXPECT_NE(Report().find("duplicate plane (faces 0 and 3)"), std::string::npos);
+    EXPECT_EQ(run.brushes.at(0).sideCount - 1, 5);  // five faces and the +y bevel
+}
+
+TEST_F(BrushReadingTest, PointsOnOneLineEndTheRunWithTheBrushBoxSoFar) {
+    std::vector<std::string> lines = CubeLines();
+    lines.insert(lines.begin() + 2, "( 0 0 0 ) ( 1 1 1 ) ( 2 2 2 ) base/wall 0 0 0 1 1\n");
+    EXPECT_EQ(Read(World("{\n" + Join(lines) + "}\n")), "FloatPlane: bad normal");
+    EXPECT_EQ(Report(),
+              "\n*** Critical Error - cannot continue ***\n"
+              "\nentity 0, brush 0, face 2: FloatPlane: bad normal\n"
+              "Corrective action: Delete this brush. This error was likely\n"
+              "                   created by an improper vertex manipulation.\n"
+              "Bounding box for this brush: ( 0 -8192 -8192 ) to ( 64 8192 8192 )\n");
+    ASSERT_EQ(run.problemBrushes.size(), 1u);
+    EXPECT_EQ(test::ReadFileBytes(scratch.PathOf("test.lin")).substr(0, 30), "0.000000 -8192.000000 -8192.00");
+}
+
+TEST_F(BrushReadingTest, BadNormalCountsDroppedFaceLinesAndPrintsAFreshBox) {
+    std::vector<std::string> lines = CubeLines();
+    lines.insert(lines.begin() + 1, lines[0]);                                           // dropped: line 1
+    lines.insert(lines.begin() + 3, "( 5 5 5 ) ( 5 5 5 ) ( 6 6 6 ) base/wall 0 0 0 1 1\n");  // line 3
+    EXPECT_EQ(Read(World(Box({0, 0, 0}, {8, 8, 8}) + "{\n" + Join(lines) + "}\n")), "FloatPlane: bad normal");
+    const std::string report = Report();
+    EXPECT_NE(report.find("\nentity 0, brush 1, face 3: FloatPlane: bad normal\n"), std::string::npos) << report;
+    // Built again from the two faces kept, not left from the duplicate message.
+    EXPECT_EQ(report.substr(report.rfind("Bounding")), "Bounding box for this brush: ( 0 -8192 -8192 ) to ( 64 8192 8192 )\n");
+}
+
+TEST_F(BrushReadingTest, BadNormalOnTheFirstFaceShowsAnInvalidBoxWithoutSides) {
+    EXPECT_EQ(Read(World("{\n( 0 0 0 ) ( 0 0 0 ) ( 0 0 0 ) base/wall 0 0 0 1 1\n}\n")), "FloatPlane: bad normal");
+    EXPECT_EQ(Report(),
+              "\n*** Critical Error - cannot continue ***\n"
+              "\nentity 0, brush 0, face 0: FloatPlane: bad normal\n"
+              "Corrective action: Delete this brush. This error was likely\n"
+              "                   created by an improper vertex manipulation.\n"
+              "Bounding box for this brush: ( 99999 99999 99999 ) to ( -99999 -99999 -99999 )\n"
+              "Invalid bounding box. Original brush sides:\n");
+}
+
+TEST_F(BrushReadingTest, DifferentFaceContentsAreListedPerSide) {
+    std::vector<std::string> lines = CubeLines();
+    lines[0] = lines[0].substr(0, lines[0].size() - 1) + " 32 0 0\n";
+    ASSERT_EQ(Read(World("{\n" + Join(lines) + "}\n")), "");
+    EXPECT_EQ(Report(), BSP_BANNER +
+                            "\nentity 0, brush 0: mixed face contents\n"
+                            "Side 0 has content flags: Water\n"
+                            "Side 1 has content flags: Solid\n"
+                            "Side 2 has content flags: Solid\n"
+                            "Side 3 has content flags: Solid\n"
+                            "Side 4 has content flags: Solid\n"
+                            "Side 5 has content flags: Solid\n"
+                            "Corrective action: Use the same content properties for all faces.\n"
+                            "Bounding box for this brush: ( 0 0 0 ) to ( 64 64 64 )\n");
+    ASSERT_EQ(run.brushes.size(), 1u);
+    EXPECT_EQ(run.brushes[0].contents, 32u);
+}
+
+struct ContentsCase {
+    const char* name;
+    const char* tail;
+    std::uint32_t sideContents;
+    std::uint32_t brushContents;
+};
+
+class ContentRulesTest : public BrushFixture, public ::testing::TestWithParam<ContentsCase> {};
+
+TEST_P(ContentRulesTest, FaceAndBrushContentsFollowTheRules) {
+    const ContentsCase& c = GetParam();
+    ASSERT_EQ(Read(World(Box({0, 0, 0}, {64, 64, 64}, "base/wall", c.tail))), "");
+    ASSERT_EQ(run.brushes.size(), 1u);
+    EXPECT_EQ(run.sides[0].contents, c.sideContents);
+    EXPECT_EQ(run.brushes[0].contents, c.brushContents);
+    EXPECT_EQ(Report(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faces, ContentRulesTest,
+    ::testing::Values(ContentsCase{"NoNumbersIsSolid", "", 1, 1},
+                      ContentsCase{"TranslucentFaces", " 0 16 0", 1 | CONTENTS_DETAIL,
+                                   2 + 134217728 + 268435456},
+                      ContentsCase{"TranslucentWater", " 32 32 0", 32 | CONTENTS_DETAIL, 32 | CONTENTS_DETAIL | CONTENTS_TRANSLUCENT},
+                      ContentsCase{"PlayerClipIsDetail", " 65536 0 0", 65536 | CONTENTS_DETAIL, 65536 | CONTENTS_DETAIL},
+                      ContentsCase{"MistIsNotSolid", " 64 0 0", 64, 64},
+                      ContentsCase{"LadderAloneIsSolid", " 536870912 0 0", 536870912 | 1, 536870912 | 1},
+                      ContentsCase{"HintHasNoContents", " 1 256 0", 0, 0},
+                      ContentsCase{"SkipHasNoContents", " 0 512 0", 0, 0},
+                      ContentsCase{"TextValuesReadAsZero", " abc 0 0", 1, 1}),
+    [](const auto& tpi) { return std::string(tpi.param.name); });
+
+TEST_F(BrushReadingTest, OptionalNumbersMayBeMixedAndValueIsKept) {
+    std::vector<std::string> lines = CubeLines();
+    lines[2] = lines[2].substr(0, lines[2].size() - 1) + " 0 1 300\n";
+    ASSERT_EQ(Read(World("{\n" + Join(lines) + "}\n")), "");
+    const MapBrush& brush = run.brushes.at(0);
+    for (int s = 0; s < brush.sideCount; ++s) {
+        const BrushSide& side = SideOf(0, s);
+        EXPECT_EQ(side.value, side.faceNumber == 2 ? 300 : 0);
+        EXPECT_EQ(side.surfaceFlags, side.faceNumber == 2 ? 1u : 0u);
+    }
+}
+
+TEST_F(BrushReadingTest, OriginBrushSetsTheEntityOriginAndIsNotKept) {
+    const std::string rotating = Box({32, 32, 0}, {48, 48, 16}, "base/origin", " 16777216 0 0") + Box({0, 0, 0}, {64, 64, 64});
+    ASSERT_EQ(Read(World("") + MapEntityText("func_rotating", rotating)), "");
+    const MapEntity& entity = run.entities.at(1);
+    EXPECT_EQ(ValueOfKey(entity, "origin"), "40 40 8");
+    EXPECT_EQ(entity.origin, (Vec3{40, 40, 8}));
+    ASSERT_EQ(entity.brushCount, 1);
+    ASSERT_EQ(run.brushes.size(), 1u);
+    EXPECT_EQ(run.brushes[0].brushNumber, 0);
+    // The kept brush moves into the entity's frame.
+    EXPECT_EQ(run.brushes[0].mins, (Vec3{-40, -40, -8}));
+    EXPECT_EQ(run.brushes[0].maxs, (Vec3{24, 24, 56}));
+    EXPECT_EQ(Report(), "");
+}
+
+TEST_F(BrushReadingTest, OriginBrushInTheWorldIsFatalWithItsBox) {
+    const std::string expected =
+        "\nentity 0, brush 1: origin brushes not allowed in world\n"
+        "Corrective action: If this brush is meant to be part of a func_rotating\n"
+        "                   or func_door_rotating, make it so. Otherwise remove\n"
+        "                   the \"origin\" content property from all faces.\n"
+        "Bounding box for this brush: ( -8 0 0 ) to ( 8 16 16 )\n";
+    EXPECT_EQ(Read(World(Box({100, 0, 0}, {164, 64, 64}) + Box({-8, 0, 0}, {8, 16, 16}, "base/origin", " 16777216 0 0"))),
+              expected);
+    EXPECT_EQ(Report(), "\n*** Critical Error - cannot continue ***\n" + expected);
+}
+
+struct SyntaxCase {
+    const char* name;
+    const char* brush;
+};
+
+class BrushSyntaxTest : public BrushFixture, public ::testing::TestWithParam<SyntaxCase> {};
+
+TEST_P(BrushSyntaxTest, MissingBracketIsFatal) {
+    EXPECT_EQ(Read(World(GetParam().brush)),
+              "Error parsing brush\nCorrective action: Your map file contains an error. You'll probably\n"
+              "                   need to fix it with a text editor.");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, BrushSyntaxTest,
+    ::testing::Values(SyntaxCase{"NoOpeningBracket", "{\n( 0 0 0 ) ( 0 1 0 ) 1 0 0 ) base/wall 0 0 0 1 1\n}\n"},
+                      SyntaxCase{"NoClosingBracket", "{\n( 0 0 0 ) ( 0 1 0 ( 1 0 0 ) base/wall 0 0 0 1 1\n}\n"},
+                      SyntaxCase{"WordInsteadOfAFace", "{\nbase/wall\n}\n"}),
+    [](const auto& tpi) { return std::string(tpi.param.name); });
+
+TEST_F(BrushReadingTest, PointMayStartOnALaterLine) {
+    const std::vector<std::string> cube = CubeLines();
+    std::string first = cube[0];
+    first.replace(first.find(") (") + 1, 1, "\n");
+    ASSERT_EQ(Read(World("{\n" + first + cube[1] + cube[2] + cube[3] + cube[4] + cube[5] + "}\n")), "");
+    EXPECT_EQ(run.brushes.at(0).sideCount, 6);
+}
+
+TEST_F(BrushReadingTest, BrushEndingWithTheFileIsKeptBeforeTheEntityError) {
+    EXPECT_EQ(Read("{\n\"classname\" \"worldspawn\"\n{\n" + Join(CubeLines())),
+              "ParseEntity: EOF without closing brace\nCorrective action: You'll probably have to fix this with a text editor.");
+    ASSERT_EQ(run.brushes.size(), 1u);
+    EXPECT_EQ(run.brushes[0].sideCount, 6);
+}
+
+TEST_F(BrushReadingTest, LongTextureNameIsKeptWhole) {
+    const std::string name = "base/a_texture_name_of_more_than_31_characters";
+    ASSERT_EQ(Read(World(Box({0, 0, 0}, {64, 64, 64}, name))), "");
+    EXPECT_EQ(run.sides.at(0).textureName, name);
+    ASSERT_EQ(run.textures.size(), 1u);
+    EXPECT_EQ(run.textures[0].name, name);
+}
+
+TEST_F(BrushReadingTest, DiamondGetsFourAxialBevelsFirst) {
+    ASSERT_EQ(Read(World(test::Diamond())), "");
+    const MapBrush& brush = run.brushes.at(0);
+    ASSERT_GE(brush.sideCount, 10);
+    for (int s = 0; s < 6; ++s) {
+        const BrushSide& side = SideOf(0, s);
+        const MapPlane& plane = run.planes[static_cast<std::size_t>(side.planeNumber)];
+        EXPECT_EQ(plane.normal[static_cast<std::size_t>(s / 2)], s % 2 == 0 ? -1.0f : 1.0f) << "slot " << s;
+        EXPECT_EQ(side.bevel, s < 4) << "slot " << s;
+        EXPECT_EQ(plane.dist, s < 4 ? 64.0f : (s == 4 ? 0.0f : 64.0f)) << "slot " << s;
+    }
+    int faces = 0;
+    for (int s = 0; s < brush.sideCount; ++s) {
+        faces += SideOf(0, s).bevel ? 0 : 1;
+    }
+    EXPECT_EQ(faces, 6);
+    EXPECT_EQ(brush.mins, (Vec3{-64, -64, 0}));
+    EXPECT_EQ(Report(), "");
+}
+
+}  // namespace
+}  // namespace quillon
