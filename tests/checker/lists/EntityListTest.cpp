@@ -126,7 +126,8 @@ TEST(EntityListSearch, PairMatchesThroughItsKey) {
     CheckerSettings settings;
     settings.findEntMatch = "Wait";
     const EntityListSearch search = MakeEntityListSearch(settings);
-    const EntityPair* pair = search.FirstMatchingPair(MakeEntity({{"classname", "func_door"}, {"WAIT", "-1"}}));
+    const MapEntity entity = MakeEntity({{"classname", "func_door"}, {"WAIT", "-1"}});
+    const EntityPair* pair = search.FirstMatchingPair(entity);
     ASSERT_NE(pair, nullptr);
     EXPECT_EQ(pair->value, "-1");
 }
