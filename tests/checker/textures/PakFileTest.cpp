@@ -1,0 +1,105 @@
+#include "checker/textures/PakFile.h"
+
+#include <gtest/gtest.h>
+
+#include "checker/textures/SectionFixture.h"
+
+namespace quillon {
+namespace {
+
+using test::LittleEndian32;
+using test::MakePak;
+
+class PakFileTest : public test::SectionFixture, public ::testing::Test {
+protected:
+    std::string WriteFile(const std::string& name, const std::string& bytes) { return dir.Write(name, bytes); }
+};
+
+TEST_F(PakFileTest, IndexesTheDirectoryForSearchesWithoutRegardToCase) {
+    const std::optional<PakDirectory> pak =
+        ReadPakDirectory(WriteFile("p.pak", MakePak({"textures/e1u1/Floor1.wal", "sound/world/x.wav"})), 4);
+    ASSERT_TRUE(pak);
+    EXPECT_EQ(pak->number, 4);
+    EXPECT_TRUE(pak->Contains("TEXTURES/e1u1/floor1.wal"));
+    EXPECT_TRUE(pak->Contains("sound/world/x.wav"));
+    EXPECT_FALSE(pak->Contains("sound/world/x"));
+    EXPECT_EQ(pak->damage, "");
+}
+
+struct DamagedCase {
+    const char* name;
+    std::string bytes;
+    bool readable;
+    std::size_t entries;
+    bool damaged;
+};
+
+class DamagedPakTest : public PakFileTest, public ::testing::WithParamInterface<DamagedCase> {};
+
+TEST_P(DamagedPakTest, NeverReadsPastTheFile) {
+    const DamagedCase& c = GetParam();
+    const std::optional<PakDirectory> pak = ReadPakDirectory(WriteFile("bad.pak", c.bytes), 0);
+    ASSERT_EQ(pak.has_value(), c.readable);
+    if (pak) {
+        EXPECT_EQ(pak->lowerNames.size(), c.entries);
+        EXPECT_EQ(!pak->damage.empty(), c.damaged) << pak->damage;
+    }
+}
+
+std::string Header(std::uint32_t offset, std::uint32_t length) {
+    return "PACK" + LittleEndian32(offset) + LittleEndian32(length);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedPakTest,
+    ::testing::Values(DamagedCase{"Empty", "", false, 0, false}, DamagedCase{"ShortHeader", "PACK\1\0\0", false, 0, false},
+                      DamagedCase{"ForeignMagic", "PKZIP" + std::string(20, '\0'), false, 0, false},
+                      DamagedCase{"NoEntries", Header(12, 0), true, 0, false},
+                      DamagedCase{"DirectoryPastTheEnd", Header(4000, 64), true, 0, true},
+                      DamagedCase{"AbsurdLength", MakePak({"a", "b"}, 0x3ffffff), true, 2, true},
+                      DamagedCase{"HugeOffsetAndLength", Header(0xffffffffu, 0xffffffffu), true, 0, true},
+                      DamagedCase{"LengthNotWholeEntries", MakePak({"a"}, -1) + std::string(10, '\0'), true, 1, false},
+                      DamagedCase{"NameWithoutNul", Header(12, 64) + std::string(56, 'N') + std::string(8, '\0'), true, 1, false}),
+    [](const auto& tpi) { return std::string(tpi.param.name); });
+
+TEST_F(PakFileTest, NameFillingItsWholeFieldIsFoundByAllFiftySixCharacters) {
+    const std::string name = "textures/" + std::string(43, 'q') + ".wal";
+    ASSERT_EQ(name.size(), 56u);
+    const std::optional<PakDirectory> pak = ReadPakDirectory(WriteFile("full.pak", MakePak({name}) + "tail"), 1);
+    ASSERT_TRUE(pak);
+    EXPECT_TRUE(pak->Contains(name));
+}
+
+TEST_F(PakFileTest, LoadsPaksInNumberOrderSkippingMissingShortAndForeignFiles) {
+    WriteGameFile("pak0.pak", "NOTAPAK" + std::string(40, '\0'));
+    WriteGameFile("pak1.pak", "PACK");
+    WritePak(3, {"textures/a.wal"});
+    WritePak(5, {"textures/a.wal", "textures/b.wal"});
+    const std::vector<PakDirectory> paks = LoadPakFiles(run.derived.baseGameDir);
+    ASSERT_EQ(paks.size(), 2u);
+    EXPECT_EQ(paks[0].number, 3);
+    EXPECT_EQ(paks[0].path, PakPath(3));
+    const PakDirectory* a = FindInPaks(paks, "TEXTURES/A.WAL");
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->number, 3);
+    ASSERT_NE(FindInPaks(paks, "textures/b.wal"), nullptr);
+    EXPECT_EQ(FindInPaks(paks, "textures/b.wal")->number, 5);
+    EXPECT_EQ(FindInPaks(paks, "textures/c.wal"), nullptr);
+}
+
+TEST_F(PakFileTest, PakWrittenInCapitalsIsFoundAndNamedAsTheGameDirectorySpellsIt) {
+    WriteGameFile("PAK2.PAK", MakePak({"sound/a.wav"}));
+    EXPECT_EQ(PakSearch(run, "sound/A.wav"), PakPath(2));
+    EXPECT_EQ(PakSearch(run, "sound/b.wav"), std::nullopt);
+}
+
+TEST_F(PakFileTest, RunReadsEachDirectoryOnce) {
+    WritePak(0, {"textures/a.wal"});
+    EXPECT_EQ(PakSearch(run, "textures/a.wal"), PakPath(0));
+    WritePak(0, {"textures/b.wal"});
+    EXPECT_EQ(PakSearch(run, "textures/a.wal"), PakPath(0));
+    EXPECT_EQ(&PakFilesOf(run), &PakFilesOf(run));
+}
+
+}  // namespace
+}  // namespace quillon
