@@ -140,6 +140,8 @@ LaunchResult HandleCheckerExit(int exitCode, CheckerLaunch& launch, FrontEndSett
                                                                           : LaunchResult::Stop;
     }
     const CheckerExit exit = *known;
+    // The checker refused its settings before writing anything.
+    launch.checkerFailed = exit == CheckerExit::ExitBadInvocation;
     if (exit == CheckerExit::ExitUppercaseTextures && settings.game.dontAsk == 0) {
         const UppercaseFixAnswer answer = ui.AskUppercaseFix(settings.game.dontAsk != 0);
         settings.game.dontAsk = answer.dontAskAgain ? 1 : 0;

@@ -31,7 +31,8 @@ struct CheckerLaunch {
     std::string tempDirectory;
     /// Set when the uppercase offer was accepted: the next run lower-cases the map's textures.
     bool fixTexturesForNextRun = false;
-    /// The last run could not be started or ended abnormally; its output is missing or partial.
+    /// The last run could not be started, refused its settings (-1) or ended abnormally; its
+    /// output is missing or partial.
     bool checkerFailed = false;
 };
 
