@@ -73,6 +73,16 @@ TEST_F(AnalysisRun, ReportIsHeadThenCheckerThenTotals) {
                                                      "Building models, sounds, and images lists."}));
 }
 
+TEST_F(AnalysisRun, ClassTableDumpIsWrittenOnlyIntoAnExistingFolder) {
+    context.dumpPath = scratch.PathOf("output/db.txt");
+    EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::Continue})), AnalysisResult::Done);
+    EXPECT_FALSE(std::filesystem::exists(context.dumpPath));
+    std::filesystem::create_directory(scratch.PathOf("output"));
+    EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::Continue, LaunchResult::Continue})),
+              AnalysisResult::Done);
+    EXPECT_EQ(ReadFileBytes(context.dumpPath).rfind("   classname: worldspawn\n      offset: ", 0), 0U);
+}
+
 TEST_F(AnalysisRun, MapNameWithoutExtensionGetsIt) {
     settings.game.lastMapFile = scratch.PathOf("maps/base1");
     EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::Continue})), AnalysisResult::Done);
