@@ -1,6 +1,7 @@
 // Keys that the game does not know as entity fields.
 
 #include <string>
+#include <vector>
 
 #include "checker/checks/BuiltinTables.h"
 #include "checker/checks/MapCheckSupport.h"
@@ -30,12 +31,14 @@ void ReportUnknownKey(CheckerRun& run, int entityNumber, const std::string& key)
 
 void CheckUnknownKeys(CheckerRun& run) {
     for (int entityNumber = 0; entityNumber < static_cast<int>(run.entities.size()); ++entityNumber) {
-        for (const EntityPair& pair : run.entities[static_cast<std::size_t>(entityNumber)].pairs) {
+        // An entity keeps its pairs last read first, and the keys are reported in that order.
+        const std::vector<EntityPair>& pairs = run.entities[static_cast<std::size_t>(entityNumber)].pairs;
+        for (auto pair = pairs.rbegin(); pair != pairs.rend(); ++pair) {
             // Keys that begin with "_" belong to the compile tools, not to the game.
-            if (StartsWith(pair.key, "_") || IsKnownEntityKey(run, pair.key)) {
+            if (StartsWith(pair->key, "_") || IsKnownEntityKey(run, pair->key)) {
                 continue;
             }
-            ReportUnknownKey(run, entityNumber, pair.key);
+            ReportUnknownKey(run, entityNumber, pair->key);
         }
     }
 }

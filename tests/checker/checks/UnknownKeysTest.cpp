@@ -27,14 +27,15 @@ TEST_F(UnknownKeysTest, SkipsToolKeysAndKnownKeysInAnyCase) {
     EXPECT_EQ(Report(), "");
 }
 
-TEST_F(UnknownKeysTest, ReportsEachUnknownPairInMapOrder) {
-    AddEntity({{"classname", "Worldspawn"}, {"wf_team", "1"}});
-    AddEntity({{"classname", "monster_tank"}, {"origin", "16 -8 24.5"}, {"skin", "1"}, {"skin", "2"}});
+TEST_F(UnknownKeysTest, ReportsEntitiesInMapOrderAndTheirPairsLastReadFirst) {
+    AddEntity({{"classname", "Worldspawn"}, {"wf_team", "1"}, {"skyname", "unit1_"}});
+    AddEntity({{"classname", "monster_tank"}, {"skin", "1"}, {"origin", "16 -8 24.5"}, {"fov", "90"}});
     AddEntity({{"classname", "func_door"}, {"think", "x"}});
     AddBrush({0, 0, 0}, {64, 32, 128}, 1, {});
     CheckUnknownKeys(run);
-    EXPECT_EQ(Report(), std::string(RUNTIME_BANNER) + "\nentity 0: Worldspawn: wf_team is not a field\n" +
-                            "\nentity 1: monster_tank at ( 16 -8 24.5 ): skin is not a field\n" +
+    EXPECT_EQ(Report(), std::string(RUNTIME_BANNER) + "\nentity 0: Worldspawn: skyname is not a field\n" +
+                            "\nentity 0: Worldspawn: wf_team is not a field\n" +
+                            "\nentity 1: monster_tank at ( 16 -8 24.5 ): fov is not a field\n" +
                             "\nentity 1: monster_tank at ( 16 -8 24.5 ): skin is not a field\n" +
                             "\nentity 2: func_door at ( 32 16 64 ): think is not a field\n");
 }
