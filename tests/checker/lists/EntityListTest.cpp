@@ -248,6 +248,23 @@ TEST_F(WriteEntityListTest, TargetNameListingCountsOnlyMatches) {
     EXPECT_EQ(run.counters.matchCount, 1);
 }
 
+TEST_F(WriteEntityListTest, TargetNameListingWritesWorldspawnLikeAnyMatch) {
+    // An empty search text under "contains" matches every target name, the world's empty one too;
+    // only the class listing gives the world its short line.
+    run.settings.findEntOption = 1;
+    run.settings.findEntMatchCriteria = 2;
+    EXPECT_EQ(Run("names.csv"),
+              "Index,Classname,TargetName,X,Y,Z\n"
+              "0,worldspawn,,0,0,0\n"
+              "1,light,lamp1,0,12,64\n"
+              "2,func_door,door_a_very_long_name,0,0,0\n");
+    EXPECT_EQ(Run("names.txt"),
+              "     Classname    Targetname" + Spaces(14) + COORDINATES_HEADER + "\n" +
+                  "   0 worldspawn..." + std::string(24, '.') + " at (     0     0     0 )\n" +
+                  "   1 light........lamp1................... at (     0    12    64 )\n"
+                  "   2 func_door....door_a_very_long_name... at (     0     0     0 )\n");
+}
+
 TEST_F(WriteEntityListTest, NoMatchLeavesTheHeaderAlone) {
     run.settings.findEntOption = 1;
     run.settings.findEntMatch = "nothing";
