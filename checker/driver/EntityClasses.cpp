@@ -57,13 +57,28 @@ const EntityClassDef* ClassOf(const CheckerRun& run, const MapEntity& entity) {
 /// The box around the boxes of `count` brushes from `first`; a cleared box when none has points.
 void BrushRangeBox(const CheckerRun& run, int first, int count, Vec3& mins, Vec3& maxs) {
     ResetBox(mins, maxs);
-    for (int b = first; b < first + count && b < static_cast<int>(run.brushes.size()); ++b) {
+    for (int b = std::max(first, 0); b < first + count && b < static_cast<int>(run.brushes.size()); ++b) {
         const MapBrush& brush = run.brushes[static_cast<std::size_t>(b)];
         for (int i = 0; i < 3; ++i) {
             mins[i] = std::min(mins[i], brush.mins[i]);
             maxs[i] = std::max(maxs[i], brush.maxs[i]);
         }
     }
+}
+
+/// The portal's own brush: still in the entity while it is read, in the world after the merge,
+/// where its record keeps the entity's number. -1 when the portal has no brush.
+int AreaPortalBrush(const CheckerRun& run, int entityNumber) {
+    const MapEntity& entity = run.entities[static_cast<std::size_t>(entityNumber)];
+    if (entity.brushCount > 0) {
+        return entity.firstBrush;
+    }
+    for (std::size_t b = 0; b < run.brushes.size(); ++b) {
+        if (run.brushes[b].entityNumber == entityNumber) {
+            return static_cast<int>(b);
+        }
+    }
+    return -1;
 }
 
 Vec3 BoxCentre(const Vec3& mins, const Vec3& maxs) {
@@ -172,7 +187,7 @@ Vec3 EntityLocation(const CheckerRun& run, int entityNumber) {
         return BoxCentre(mins, maxs);
     }
     if (EqualIgnoringCase(className, "func_areaportal")) {
-        BrushRangeBox(run, entity.firstBrush, entity.brushCount > 0 ? 1 : 0, mins, maxs);
+        BrushRangeBox(run, AreaPortalBrush(run, entityNumber), 1, mins, maxs);
         return BoxCentre(mins, maxs);
     }
     return VectorOfKey(entity, "origin");

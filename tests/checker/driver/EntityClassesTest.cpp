@@ -92,6 +92,23 @@ TEST(EntityLocation, AreaPortalUsesItsFirstBrush) {
     EXPECT_EQ(EntityLocation(run, 0), (Vec3{4, 8, 16}));
 }
 
+TEST(EntityLocation, AreaPortalMergedIntoTheWorldUsesItsOwnBrush) {
+    CheckerRun run;
+    run.entities.push_back(MakeEntity({{"classname", "worldspawn"}}));
+    run.entities.push_back(MakeEntity({{"classname", "func_areaportal"}}));
+    run.entities[0].brushCount = 2;
+    run.entities[1].firstBrush = 2;
+    MapBrush wall;
+    wall.mins = {-64, -64, -64};
+    wall.maxs = {64, 64, 0};
+    MapBrush portal;
+    portal.entityNumber = 1;
+    portal.mins = {100, 100, 100};
+    portal.maxs = {116, 116, 116};
+    run.brushes = {wall, portal};
+    EXPECT_EQ(EntityLocation(run, 1), (Vec3{108, 108, 108}));
+}
+
 TEST(EntityLocation, PointEntityUsesItsOriginValue) {
     CheckerRun run;
     run.entities.push_back(MakeEntity({{"classname", "light"}, {"origin", "1 2.5 -3"}}));
