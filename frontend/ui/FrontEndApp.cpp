@@ -1,0 +1,93 @@
+#include "frontend/ui/FrontEndApp.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <cstdlib>
+#include <memory>
+
+#include "frontend/core/CommandLine.h"
+#include "frontend/core/FrontEndSettings.h"
+#include "frontend/core/ProgramPaths.h"
+#include "frontend/ui/AppIcon.h"
+#include "frontend/ui/DialogServices.h"
+#include "frontend/ui/MainDialog.h"
+#include "frontend/ui/SingleInstance.h"
+#include "platform/Platform.h"
+
+namespace quillon {
+
+namespace {
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+bool StartsWith(const std::string& text, const char* prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
+
+bool AnyWindowOpen() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget* window : windows) {
+        if (window->isVisible()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool DisplayAvailable() {
+    const std::string platform = Environment("QT_QPA_PLATFORM");
+    if (!platform.empty()) {
+        return !StartsWith(platform, "offscreen") && !StartsWith(platform, "minimal");
+    }
+#if defined(__linux__) || defined(__unix__)
+    return !Environment("DISPLAY").empty() || !Environment("WAYLAND_DISPLAY").empty();
+#else
+    return true;
+#endif
+}
+
+int RunFrontEndWithDialogs(int& argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillon"));
+    QApplication::setWindowIcon(QuillonIcon());
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+
+    SingleInstance instance(SingleInstance::DefaultServerName());
+    if (instance.SignalRunningCopy()) {
+        return 0;
+    }
+    const ProgramPaths paths = ComputeProgramPaths(platform::OwnProgramPath());
+    FrontEndSettings settings = LoadSettings(paths.settingsFile);
+    const CommandLineOptions options = ApplyCommandLine(JoinArguments(arguments), settings.game);
+    DesktopServices services;
+    for (const std::string& error : options.syntaxErrors) {
+        services.ShowMessage(nullptr, error, "Quillon", MessageIcon::Warning);
+    }
+    if (options.showUsage) {
+        services.ShowMessage(nullptr, USAGE_TEXT, "Quillon", MessageIcon::Information);
+        return 0;
+    }
+
+    auto dialog = std::make_unique<MainDialog>(paths, settings, options.go, services);
+    services.SetHelpBook(&dialog->Help());
+    instance.Listen();
+    QObject::connect(&instance, &SingleInstance::BringToFrontRequested, dialog.get(), &MainDialog::BringToFront);
+    dialog->exec();
+    services.SetHelpBook(nullptr);
+    dialog.reset();
+    if (!options.fromCommandLine) {
+        SaveSettings(settings, paths.settingsFile);
+    }
+    // A report shown in the built-in viewer stays open after "+go" has closed the dialog.
+    if (AnyWindowOpen()) {
+        QApplication::exec();
+    }
+    return 0;
+}
+
+}  // namespace quillon

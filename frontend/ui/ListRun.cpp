@@ -1,0 +1,76 @@
+#include "frontend/ui/ListRun.h"
+
+#include <cctype>
+#include <filesystem>
+
+#include "platform/Platform.h"
+
+namespace quillon {
+
+namespace {
+
+constexpr const char* TITLE = "Quillon";
+
+std::string LowerCase(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+ListCheck Refuse(UserInteraction& ui, const char* text, ListField focus) {
+    ui.ShowMessage(text, TITLE, MessageIcon::Warning);
+    return {false, focus};
+}
+
+/// Asks before an existing output file is replaced, unless the preferences say not to.
+bool MayReplace(const std::string& output, int autoOverwrite, const char* title, UserInteraction& ui) {
+    std::error_code error;
+    if (autoOverwrite != 0 || !std::filesystem::exists(output, error)) {
+        return true;
+    }
+    return ui.AskYesNo(QuestionKind::ReplaceOutputFile,
+                       output + "\nThis file already exists.\n\nReplace existing file?", title);
+}
+
+}  // namespace
+
+ListCheck ValidateFindEntities(const FrontEndSettings& settings, UserInteraction& ui) {
+    const FindEntSettings& findEnt = settings.findEnt;
+    if (findEnt.output.empty()) {
+        return Refuse(ui, "You must enter an output filename.", ListField::Output);
+    }
+    if ((findEnt.option == 1 || findEnt.option == 2) && findEnt.match.empty()) {
+        return Refuse(ui, "You must supply a character string to search for with this option.", ListField::Match);
+    }
+    if (!MayReplace(findEnt.output, settings.game.autoOverwrite, "Entity List", ui)) {
+        return {false, ListField::None};
+    }
+    return {true, ListField::None};
+}
+
+ListCheck ValidateFileList(const FrontEndSettings& settings, UserInteraction& ui) {
+    if (settings.fileList.output.empty()) {
+        return Refuse(ui, "You must enter an output filename.", ListField::Output);
+    }
+    if (!MayReplace(settings.fileList.output, settings.game.autoOverwrite, "File List", ui)) {
+        return {false, ListField::None};
+    }
+    return {true, ListField::None};
+}
+
+bool OpensWithDesktop(const std::string& outputName) {
+    const std::string lower = LowerCase(outputName);
+    return lower.find(".csv") != std::string::npos || lower.find(".txt") != std::string::npos;
+}
+
+bool NamesCsvFile(const std::string& outputName) {
+    return LowerCase(outputName).find(".csv") != std::string::npos;
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const platform::PathParts parts = platform::SplitPath(path);
+    return parts.drive + parts.directory;
+}
+
+}  // namespace quillon

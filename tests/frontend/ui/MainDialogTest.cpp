@@ -1,0 +1,337 @@
+// The main dialog: its field checks, the settings it writes back, its pickers, and real runs.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+#include <filesystem>
+
+#include "UiFixture.h"
+#include "UiTestMain.h"
+#include "frontend/core/Version.h"
+#include "frontend/ui/BusyIndicator.h"
+#include "frontend/ui/DialogSupport.h"
+#include "frontend/ui/MainDialog.h"
+#include "frontend/ui/TextViewer.h"
+
+namespace quillon::test {
+
+namespace {
+
+QLineEdit* Edit(const QWidget& dialog, int id) {
+    return Control<QLineEdit>(&dialog, id);
+}
+
+void Click(const QWidget& dialog, int id) {
+    QPushButton* button = Control<QPushButton>(&dialog, id);
+    QVERIFY(button != nullptr);
+    button->click();
+}
+
+std::string ReportPath(const UiFixture& fixture) {
+    return fixture.scratch.PathOf("report.txt");
+}
+
+}  // namespace
+
+class MainDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void GoRefusesIncompleteFields_data();
+    void GoRefusesIncompleteFields();
+    void GoAsksBeforeReplacingReport();
+    void GoWritesCompleteReportAndOpensIt();
+    void GoShowsReportInViewerWithoutDesktopApplication();
+    void GoFromCommandLineClosesAfterReport();
+    void GoReportsMissingMapFile();
+    void ControlsAreWrittenBackOnExit();
+    void ShowBoxesChangeSettingsAtOnce();
+    void DatabaseListFollowsDatabasesFound();
+    void PickersUseTheirFiltersAndRememberFolders();
+    void ListDialogsNeedMapAndDatabase();
+    void HoldsPresenceLockWhileOpen();
+};
+
+void MainDialogTest::GoRefusesIncompleteFields_data() {
+    QTest::addColumn<bool>("withMap");
+    QTest::addColumn<bool>("withReport");
+    QTest::addColumn<bool>("withDatabases");
+    QTest::addColumn<int>("show");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("focus");
+    QTest::newRow("no map") << false << true << true << 15 << "You must supply a map filename."
+                            << MainDialog::ID_MAP_FILE;
+    QTest::newRow("no report") << true << false << true << 15 << "You must supply an output filename."
+                               << MainDialog::ID_OUTPUT_FILE;
+    // Without databases the drop-down is disabled and cannot take the focus.
+    QTest::newRow("no database") << true << true << false << 15 << "You must select an entity database." << 0;
+    QTest::newRow("no level") << true << true << true << 0 << "You must select at least one output option." << 0;
+}
+
+void MainDialogTest::GoRefusesIncompleteFields() {
+    QFETCH(bool, withMap);
+    QFETCH(bool, withReport);
+    QFETCH(bool, withDatabases);
+    QFETCH(int, show);
+    QFETCH(QString, message);
+    QFETCH(int, focus);
+    UiFixture fixture;
+    if (!withDatabases) {
+        std::filesystem::create_directory(fixture.scratch.PathOf("nodb"));
+        fixture.paths.gameDir = fixture.scratch.PathOf("nodb") + "/";
+    }
+    fixture.settings.game.lastMapFile = withMap ? fixture.WriteSmallMap() : "";
+    fixture.settings.game.lastOutputFile = withReport ? ReportPath(fixture) : "";
+    fixture.settings.game.show = show;
+    MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
+    dialog.Go();
+    QCOMPARE(fixture.services.messages.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(fixture.services.messages[0].text), message);
+    QCOMPARE(fixture.services.messages[0].title, std::string("Quillon"));
+    QVERIFY(!std::filesystem::exists(ReportPath(fixture)));
+    QVERIFY(fixture.services.openedDocuments.empty());
+    if (focus != 0) {
+        QCOMPARE(ControlIdOf(dialog.focusWidget()), focus);
+    }
+}
+
+void MainDialogTest::GoAsksBeforeReplacingReport() {
+    UiFixture fixture;
+    fixture.settings.game.lastMapFile = fixture.WriteSmallMap();
+    const std::string report = fixture.scratch.Write("report.txt", "keep me");
+    fixture.settings.game.lastOutputFile = report;
+    MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
+    fixture.services.yesNoAnswers = {false};
+    dialog.Go();
+    QCOMPARE(fixture.services.questions.size(), std::size_t{1});
+    QCOMPARE(fixture.services.questions[0].text, report + "\nThis file already exists.\n\nReplace existing file?");
+    QCOMPARE(fixture.services.questions[0].title, std::string("Quillon Output File"));
+    QCOMPARE(ReadFileBytes(report), std::string("keep me"));
+    QVERIFY(fixture.services.openedDocuments.empty());
+
+    // With AutoOverwrite the report is replaced without a question.
+    fixture.settings.game.autoOverwrite = 1;
+    dialog.Go();
+    QCOMPARE(fixture.services.questions.size(), std::size_t{1});
+    QVERIFY(ReadFileBytes(report).rfind("QUILLON ", 0) == 0);
+}
+
+void MainDialogTest::GoWritesCompleteReportAndOpensIt() {
+    UiFixture fixture;
+    const std::string map = fixture.WriteSmallMap();
+    // The name without its extension: the run completes it and the edit shows the full name.
+    fixture.settings.game.lastMapFile = map.substr(0, map.size() - 4);
+    fixture.settings.game.lastOutputFile = ReportPath(fixture);
+    MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
+    dialog.show();
+    dialog.Go();
+
+    QVERIFY2(fixture.services.messages.empty(), fixture.services.messages.empty() ? "" :
+                                                fixture.services.messages[0].text.c_str());
+    const std::string report = ReadFileBytes(ReportPath(fixture));
+    QVERIFY(report.rfind("QUILLON " + VersionString() + "\n", 0) == 0);
+    QVERIFY(report.find("\nResults for " + map + " - ") != std::string::npos);
+    QVERIFY(report.find("No errors found.") != std::string::npos);
+    QVERIFY(report.find("MODEL, SOUND, AND IMAGE TOTALS") != std::string::npos);
+    QVERIFY(report.find("item_health") != std::string::npos);
+    QVERIFY(report.find("Total number of images") != std::string::npos);
+    QCOMPARE(fixture.services.openedDocuments, std::vector<QString>{QString::fromStdString(ReportPath(fixture))});
+    QCOMPARE(Edit(dialog, MainDialog::ID_MAP_FILE)->text(), QString::fromStdString(map));
+    QVERIFY(Control<QPushButton>(&dialog, MainDialog::ID_GO)->isEnabled());
+    QVERIFY(!Control<BusyIndicator>(&dialog, ID_BUSY_INDICATOR)->isVisible());
+    QVERIFY(Control<QLabel>(&dialog, ID_STATUS_LINE)->text().isEmpty());
+    QVERIFY(dialog.isVisible());
+}
+
+void MainDialogTest::GoShowsReportInViewerWithoutDesktopApplication() {
+    UiFixture fixture;
+    fixture.settings.game.lastMapFile = fixture.WriteSmallMap();
+    fixture.settings.game.lastOutputFile = ReportPath(fixture);
+    fixture.services.desktopOpensDocuments = false;
+    MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
+    dialog.Go();
+    TextViewer* viewer = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* candidate = qobject_cast<TextViewer*>(window); candidate != nullptr && candidate->isVisible()) {
+            viewer = candidate;
+        }
+    }
+    QVERIFY(viewer != nullptr);
+    QCOMPARE(viewer->Source(), QString::fromStdString(ReportPath(fixture)));
+    QVERIFY(viewer->Text().startsWith(QStringLiteral("QUILLON ")));
+    QCOMPARE(CloseViewers(), 1);
+}
+
+void MainDialogTest::GoFromCommandLineClosesAfterReport() {
+    UiFixture fixture;
+    fixture.settings.game.lastMapFile = fixture.WriteSmallMap();
+    fixture.settings.game.lastOutputFile = ReportPath(fixture);
+    MainDialog dialog(fixture.paths, fixture.settings, true, fixture.services);
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    dialog.show();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(std::filesystem::exists(ReportPath(fixture)));
+    QCOMPARE(fixture.services.openedDocuments.size(), std::size_t{1});
+}
+
+void MainDialogTest::GoReportsMissingMapFile() {
+    UiFixture fixture;
+    fixture.settings.game.lastMapFile = fixture.scratch.PathOf("gone.map");
+    fixture.settings.game.lastOutputFile = ReportPath(fixture);
+    MainDialog dialog(fixture.paths, fixture.settings, true, fixture.services);
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    dialog.Go();
+    QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{"Cannot find " + fixture.scratch.PathOf("gone.map") + "\n"});
+    // A failed "+go" leaves the dialog open for the user to correct.
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(fixture.services.openedDocuments.empty());
+}
+
+void MainDialogTest::ControlsAreWrittenBackOnExit() {
+    UiFixture fixture;
+    fixture.settings.game.entityDB = "CTF.DB";
+    MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
+    auto* databases = Control<QComboBox>(&dialog, MainDialog::ID_DATABASE);
+    QCOMPARE(databases->currentText(), QStringLiteral("Quake 2 Capture The Flag"));
+    Edit(dialog, MainDialog::ID_MAP_FILE)->setText(QStringLiteral("maps/base1.map"));
+    Edit(dialog, MainDialog::ID_OUTPUT_FILE)->setText(QStringLiteral("base1 report.txt"));
+    Edit(dialog, MainDialog::ID_TEXTURE_DIR)->setText(QStringLiteral("/games/quake2/baseq2/textures"));
+    Control<QCheckBox>(&dialog, MainDialog::ID_EASY + 2)->setChecked(false);
+    Control<QCheckBox>(&dialog, MainDialog::ID_EASY + 4)->setChecked(true);
+    databases->setCurrentIndex(databases->findText(QStringLiteral("Quake 2")));
+    Click(dialog, MainDialog::ID_EXIT);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    const GameSettings& game = fixture.settings.game;
+    QCOMPARE(game.show, SHOW_EASY | SHOW_NORMAL | SHOW_DEATHMATCH | SHOW_CHEAT);
+    QCOMPARE(game.lastMapFile, std::string("maps/base1.map"));
+    QCOMPARE(game.lastOutputFile, std::string("base1 report.txt"));
+    QCOMPARE(game.textureDir, std::string("/games/quake2/baseq2/textures"));
+    QCOMPARE(game.entityDB, std::string("quake2.db"));
+}
+
+void MainDialogTest::ShowBoxesChangeSettingsAtOnce() {
+    UiFixture fixture;
+    fixture.settings.game.show = SHOW_DEATHMATCH;
+    MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
+    QVERIFY(!Control<QCheckBox>(&dialog, MainDialog::ID_EASY)->isChecked());
+    QVERIFY(Control<QCheckBox>(&dialog, MainDialog::ID_EASY + 3)->isChecked());
+    Control<QCheckBox>(&dialog, MainDialog::ID_EASY)->click();
+    QCOMPARE(fixture.settings.game.show, SHOW_EASY | SHOW_DEATHMATCH);
+    Control<QCheckBox>(&dialog, MainDialog::ID_EASY + 3)->click();
+    QCOMPARE(fixture.settings.game.show, SHOW_EASY);
+}
+
+void MainDialogTest::DatabaseListFollowsDatabasesFound() {
+    UiFixture fixture;
+    fixture.settings.game.entityDB = "removed.db";
+    {
+        MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
+        auto* databases = Control<QComboBox>(&dialog, MainDialog::ID_DATABASE);
+        QCOMPARE(databases->count(), 2);
+        QCOMPARE(databases->currentIndex(), 0);
+        QVERIFY(databases->isEnabled());
+        QVERIFY(Control<QLabel>(&dialog, MainDialog::ID_DATABASE_LABEL)->isEnabled());
+    }
+    const std::string gameDir = fixture.scratch.PathOf("Quake2");
+    std::filesystem::create_directory(gameDir);
+    std::filesystem::copy_file(fixture.paths.gameDir + "quake2.db", gameDir + "/quake2.db");
+    fixture.paths.gameDir = gameDir + "/";
+    MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
+    auto* databases = Control<QComboBox>(&dialog, MainDialog::ID_DATABASE);
+    QCOMPARE(databases->count(), 1);
+    QCOMPARE(databases->currentText(), QStringLiteral("Quake 2"));
+    QVERIFY(!databases->isEnabled());
+    QVERIFY(!Control<QLabel>(&dialog, MainDialog::ID_DATABASE_LABEL)->isEnabled());
+}
+
+void MainDialogTest::PickersUseTheirFiltersAndRememberFolders() {
+    UiFixture fixture;
+    fixture.settings.game.mapDir = "/work/maps/";
+    fixture.settings.game.outputDir = "/work/reports/";
+    fixture.settings.game.textureDir = "/games/quake2/baseq2/textures";
+    MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
+    RecordingServices& services = fixture.services;
+
+    services.fileAnswer = QStringLiteral("/home/me/maps/base1.map");
+    Click(dialog, MainDialog::ID_MAP_BROWSE);
+    const FileRequest& map = services.fileRequests.at(0);
+    QVERIFY(map.mode == FileRequest::Mode::Open);
+    QCOMPARE(map.title, QStringLiteral("Quake 2 Map File"));
+    QCOMPARE(map.filters, QStringList{QStringLiteral("Quake 2 Map Files (*.map)")});
+    QCOMPARE(map.defaultSuffix, QStringLiteral("map"));
+    QCOMPARE(map.startDirectory, QStringLiteral("/work/maps/"));
+    QCOMPARE(fixture.settings.game.lastMapFile, std::string("/home/me/maps/base1.map"));
+    QCOMPARE(fixture.settings.game.mapDir, std::string("/home/me/maps/"));
+    QCOMPARE(Edit(dialog, MainDialog::ID_MAP_FILE)->text(), QStringLiteral("/home/me/maps/base1.map"));
+
+    services.fileAnswer = QStringLiteral("/home/me/out/base1.txt");
+    Click(dialog, MainDialog::ID_OUTPUT_BROWSE);
+    const FileRequest& report = services.fileRequests.at(1);
+    QVERIFY(report.mode == FileRequest::Mode::Save);
+    QCOMPARE(report.title, QStringLiteral("Quillon Output File"));
+    QCOMPARE(report.filters.at(0), QStringLiteral("Text Files (*.txt)"));
+    QCOMPARE(report.defaultSuffix, QStringLiteral("txt"));
+    QCOMPARE(report.startDirectory, QStringLiteral("/work/reports/"));
+    QCOMPARE(fixture.settings.game.lastOutputFile, std::string("/home/me/out/base1.txt"));
+    QCOMPARE(fixture.settings.game.outputDir, std::string("/home/me/out/"));
+
+    services.directoryAnswer = QStringLiteral("/opt/q2/baseq2/textures");
+    Click(dialog, MainDialog::ID_TEXTURE_BROWSE);
+    QCOMPARE(services.directoryStarts, std::vector<QString>{QStringLiteral("/games/quake2/baseq2/textures")});
+    QCOMPARE(fixture.settings.game.textureDir, std::string("/opt/q2/baseq2/textures"));
+    QCOMPARE(Edit(dialog, MainDialog::ID_TEXTURE_DIR)->text(), QStringLiteral("/opt/q2/baseq2/textures"));
+
+    // Cancel changes nothing.
+    services.fileAnswer.reset();
+    Click(dialog, MainDialog::ID_MAP_BROWSE);
+    QCOMPARE(fixture.settings.game.mapDir, std::string("/home/me/maps/"));
+}
+
+void MainDialogTest::ListDialogsNeedMapAndDatabase() {
+    UiFixture fixture;
+    MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
+    for (const int button : {MainDialog::ID_FIND_ENTITIES, MainDialog::ID_LIST_USED_FILES}) {
+        fixture.services.messages.clear();
+        dialog.setFocus();
+        Click(dialog, button);
+        QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{"First select a map file."});
+        QCOMPARE(ControlIdOf(dialog.focusWidget()), MainDialog::ID_MAP_FILE);
+    }
+
+    std::filesystem::create_directory(fixture.scratch.PathOf("nodb"));
+    fixture.paths.gameDir = fixture.scratch.PathOf("nodb") + "/";
+    fixture.settings.game.lastMapFile = fixture.WriteSmallMap();
+    MainDialog empty(fixture.paths, fixture.settings, false, fixture.services);
+    for (const int button : {MainDialog::ID_FIND_ENTITIES, MainDialog::ID_LIST_USED_FILES, MainDialog::ID_IGNORE}) {
+        fixture.services.messages.clear();
+        Click(empty, button);
+        QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{"You must select an entity database."});
+    }
+}
+
+void MainDialogTest::HoldsPresenceLockWhileOpen() {
+    UiFixture fixture;
+    qunsetenv("QUILLON_STANDALONE");
+    {
+        MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
+        if (!dialog.HoldsPresenceLock()) {
+            qputenv("QUILLON_STANDALONE", "1");
+            QSKIP("another front end of this user holds the lock");
+        }
+        QVERIFY(platform::FrontEndIsRunning());
+    }
+    // Closed, it lets go: the next front end gets the lock.
+    const platform::FrontEndPresenceLock next;
+    qputenv("QUILLON_STANDALONE", "1");
+    QVERIFY(next.held());
+}
+
+QUILLON_UI_TEST(MainDialogTest);
+
+}  // namespace quillon::test
+
+#include "MainDialogTest.moc"

@@ -1,0 +1,80 @@
+#pragma once
+// The desktop as the dialog tests see it: every message, question, picker and opened document is
+// recorded, and answers come from a script, so nothing ever waits for a person.
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "frontend/ui/DialogServices.h"
+
+namespace quillon::test {
+
+class RecordingServices : public DialogServices {
+public:
+    struct Shown {
+        std::string text;
+        std::string title;
+        MessageIcon icon = MessageIcon::Warning;
+    };
+
+    std::vector<Shown> messages;
+    std::vector<Shown> questions;
+    std::deque<bool> yesNoAnswers;  ///< taken in order; No when empty
+    int uppercaseOffers = 0;
+    UppercaseFixAnswer uppercaseAnswer;
+    std::vector<FileRequest> fileRequests;
+    std::optional<QString> fileAnswer;  ///< nothing: Cancel
+    std::vector<QString> directoryStarts;
+    std::optional<QString> directoryAnswer;
+    std::vector<QString> openedDocuments;
+    bool desktopOpensDocuments = true;
+    std::vector<QUrl> openedUrls;
+    bool desktopOpensUrls = true;
+    int beeps = 0;
+
+    void ShowMessage(QWidget*, const std::string& text, const std::string& title, MessageIcon icon) override {
+        messages.push_back({text, title, icon});
+    }
+    bool AskYesNo(QWidget*, QuestionKind, const std::string& text, const std::string& title) override {
+        questions.push_back({text, title, MessageIcon::Question});
+        if (yesNoAnswers.empty()) {
+            return false;
+        }
+        const bool answer = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return answer;
+    }
+    UppercaseFixAnswer AskUppercaseFix(QWidget*, bool) override {
+        ++uppercaseOffers;
+        return uppercaseAnswer;
+    }
+    std::optional<QString> PickFile(QWidget*, const FileRequest& request) override {
+        fileRequests.push_back(request);
+        return fileAnswer;
+    }
+    std::optional<QString> PickDirectory(QWidget*, const QString&, const QString& start) override {
+        directoryStarts.push_back(start);
+        return directoryAnswer;
+    }
+    bool OpenDocument(const QString& path) override {
+        openedDocuments.push_back(path);
+        return desktopOpensDocuments;
+    }
+    bool OpenUrl(const QUrl& url) override {
+        openedUrls.push_back(url);
+        return desktopOpensUrls;
+    }
+    void Beep() override { ++beeps; }
+
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const Shown& shown : messages) {
+            texts.push_back(shown.text);
+        }
+        return texts;
+    }
+};
+
+}  // namespace quillon::test
