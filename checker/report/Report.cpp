@@ -44,15 +44,23 @@ bool BrushHasWindings(const CheckerRun& run, const MapBrush& brush) {
 }
 
 /// The brush a (entity, brush within entity) pair names, or null when the tables hold no such brush.
+/// A brush that a func_group or func_areaportal gave to the world has left its entity's range, and
+/// the range's start has moved past it; its record still carries the numbers it was read with.
 const MapBrush* FindProblemBrush(const CheckerRun& run, const ProblemBrush& pair) {
-    if (pair.entityNumber < 0 || pair.entityNumber >= static_cast<int>(run.entities.size())) {
+    if (pair.entityNumber < 0 || pair.entityNumber >= static_cast<int>(run.entities.size()) || pair.brushNumber < 0) {
         return nullptr;
     }
-    const int index = run.entities[static_cast<std::size_t>(pair.entityNumber)].firstBrush + pair.brushNumber;
-    if (pair.brushNumber < 0 || index < 0 || index >= static_cast<int>(run.brushes.size())) {
-        return nullptr;
+    const MapEntity& entity = run.entities[static_cast<std::size_t>(pair.entityNumber)];
+    const int index = entity.firstBrush + pair.brushNumber;
+    if (pair.brushNumber < entity.brushCount && index < static_cast<int>(run.brushes.size())) {
+        return &run.brushes[static_cast<std::size_t>(index)];
     }
-    return &run.brushes[static_cast<std::size_t>(index)];
+    for (const MapBrush& brush : run.brushes) {
+        if (brush.entityNumber == pair.entityNumber && brush.brushNumber == pair.brushNumber) {
+            return &brush;
+        }
+    }
+    return nullptr;
 }
 
 void WriteBoxPath(std::FILE* file, const Vec3& lo, const Vec3& hi) {
