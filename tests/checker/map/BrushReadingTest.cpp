@@ -286,3 +286,73 @@ TEST_F(BrushReadingTest, DiamondGetsFourAxialBevelsFirst) {
 
 }  // namespace
 }  // namespace quillon
+
+namespace quillon {
+namespace {
+
+/// A map whose face textures are written in capitals, one of them the first frame of an animation.
+const std::string CAPITALS_MAP =
+    "{\n\"ClassName\" \"WorldSpawn\"\n{\n"
+    "( 0 0 1 ) ( 0 0 0 ) ( 0 1 0 )\tBASE/Anim1 0 0 0 1 1\n"
+    "( 64 1 0 ) ( 64 0 0 ) ( 64 0 1 ) base/wall 0 0 0 1 1\n"
+    "( 1 0 0 ) ( 0 0 0 ) ( 0 0 1 )  Base/Wall 0 0 0 1 1\n"
+    "( 0 64 1 ) ( 0 64 0 ) ( 1 64 0 ) base/anim1 0 0 0 1 1\n"
+    "( 0 1 0 ) ( 0 0 0 ) ( 1 0 0 ) \"BASE/ANIM1\" 0 0 0 1 1 ; keep\n"
+    "( 1 0 64 ) ( 0 0 64 ) ( 0 1 64 ) base/wall 0 0 0 1 1\n"
+    "}\n}\n";
+
+std::string LowerCasedNames() {
+    std::string text = CAPITALS_MAP;
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{"\tBASE/Anim1", "\tbase/anim1"},
+                                   {"  Base/Wall", "  base/wall"},
+                                   {"\"BASE/ANIM1\"", "\"base/anim1\""}}) {
+        text.replace(text.find(from), from.size(), to);
+    }
+    return text;
+}
+
+class FixTexturesTest : public test::BrushFixture, public ::testing::Test {
+protected:
+    FixTexturesTest() {
+        run.derived.fixTextures = true;
+        std::string wal(56, '\0');
+        wal += std::string("base/anim2") + std::string(22, '\0') + std::string(12, '\0');
+        scratch.Write("textures/base/anim1.wal", wal);
+    }
+};
+
+TEST_F(FixTexturesTest, TextureNamesAreLowerCasedInPlaceAndAnimatedOnesCounted) {
+    ASSERT_EQ(Read(CAPITALS_MAP), "");
+    EXPECT_EQ(test::ReadFileBytes(scratch.PathOf("test.map")), LowerCasedNames());
+    EXPECT_EQ(run.counters.lowercasedAnimatedCount, 2);
+    EXPECT_EQ(run.sides.at(0).textureName, "base/anim1");
+    ASSERT_EQ(run.textures.size(), 3u);
+    EXPECT_EQ(run.textures[0].name, "base/anim1");
+    EXPECT_EQ(run.textures[1].name, "base/anim2");
+}
+
+TEST_F(FixTexturesTest, MapWithoutCapitalsIsLeftAlone) {
+    const std::string text = LowerCasedNames();
+    ASSERT_EQ(Read(text), "");
+    EXPECT_EQ(run.counters.lowercasedAnimatedCount, 0);
+    EXPECT_FALSE(run.script.stack.empty() ? false : run.script.stack.front().modified);
+    EXPECT_EQ(test::ReadFileBytes(scratch.PathOf("test.map")), text);
+}
+
+TEST_F(FixTexturesTest, FailedRewriteKeepsTheOriginalMap) {
+    run.script.failWriteBackAt = WriteStep::Rename;
+    ASSERT_EQ(Read(CAPITALS_MAP), "");
+    EXPECT_EQ(test::ReadFileBytes(scratch.PathOf("test.map")), CAPITALS_MAP);
+    EXPECT_NE(Report().find("could not write the lower-cased texture names back"), std::string::npos) << Report();
+}
+
+TEST_F(FixTexturesTest, WithoutTheSettingNothingChanges) {
+    run.derived.fixTextures = false;
+    ASSERT_EQ(Read(CAPITALS_MAP), "");
+    EXPECT_EQ(test::ReadFileBytes(scratch.PathOf("test.map")), CAPITALS_MAP);
+    EXPECT_EQ(run.counters.lowercasedAnimatedCount, 0);
+    EXPECT_EQ(run.sides.at(0).textureName, "BASE/Anim1");
+}
+
+}  // namespace
+}  // namespace quillon
