@@ -147,6 +147,8 @@ GoResult RunGo(const GoRequest& request, FrontEndSettings& settings, UserInterac
     context.version = VersionString();
     context.dumpPath = request.paths.programDir + "output/db.txt";
     settings.game.entityDB = context.database.fileName;
+    // Only a list run is ever in a list mode; a stale value would make the checker list instead of check.
+    settings.game.outputType = static_cast<int>(OutputType::OutputReport);
 
     launch.checkerFailed = false;
     ui.AdvanceBusyIndicator();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "frontend/core/OverflowFixture.h"
@@ -240,6 +241,17 @@ TEST_F(GoRun, AbortForTheTextureDirectoryFocusesIt) {
     EXPECT_EQ(go.outcome, GoOutcome::Aborted);
     EXPECT_EQ(go.focus, GoField::TextureDirectory);
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(GoRun, ReportRunStartsTheCheckerInReportModeWhateverWasStored) {
+    // A settings file edited by hand, or left by a list run, may still name a list mode.
+    InstallChecker("grep -i '^OutputType=' \"$1\" > " + scratch.PathOf("mode.txt") + "\nexit 1");
+    settings.game.outputType = static_cast<int>(OutputType::OutputEntityList);
+    EXPECT_EQ(RunGo(request, settings, ui, launch).outcome, GoOutcome::ReportWritten);
+    EXPECT_EQ(ReadFileBytes(scratch.PathOf("mode.txt")), "OutputType=0x0000\n");
+    EXPECT_NE(std::find(ui.statuses.begin(), ui.statuses.end(), "Performing qbsp3 and game diagnostics"),
+              ui.statuses.end());
+    EXPECT_EQ(settings.game.outputType, static_cast<int>(OutputType::OutputReport));
 }
 
 TEST_F(GoRun, FailedAnalysisShowsItsMessage) {
