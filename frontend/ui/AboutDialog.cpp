@@ -44,6 +44,7 @@ AboutDialog::AboutDialog(QWidget* parent, const QString& windowTitle, DialogServ
                          HelpBook* help)
     : QDialog(parent), services(dialogServices) {
     setWindowTitle(windowTitle);
+    setWindowModality(Qt::WindowModal);
     auto* icon = WithId(new QLabel(this), ID_ICON);
     icon->setPixmap(QuillonIcon().pixmap(ABOUT_ICON_SIZE, ABOUT_ICON_SIZE));
     icon->setAlignment(Qt::AlignTop);
@@ -53,13 +54,16 @@ AboutDialog::AboutDialog(QWidget* parent, const QString& windowTitle, DialogServ
     title->setFont(bold);
     QLabel* description = Text(this, QString::fromUtf8(DESCRIPTION), ID_DESCRIPTION);
     QLabel* disclaimer = Text(this, QString::fromUtf8(DISCLAIMER), ID_DISCLAIMER);
-    disclaimer->setEnabled(false);
+    QFont small = disclaimer->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    disclaimer->setFont(small);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     QPushButton* ok = WithId(buttons->button(QDialogButtonBox::Ok), ID_OK);
     ok->setDefault(true);
     QPushButton* updates =
         WithId(buttons->addButton(QStringLiteral("&Updates"), QDialogButtonBox::ActionRole), ID_UPDATES);
+    PlainButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(updates, &QPushButton::clicked, this,
             [this] { services.OpenUrl(QUrl(QString::fromUtf8(PRODUCT_WEB_PAGE))); });

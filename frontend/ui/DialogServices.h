@@ -21,11 +21,11 @@ struct FileRequest {
     enum class Mode { Open, Save };
     Mode mode = Mode::Open;
     QString title;
-    QStringList filters;        ///< "Text Files (*.txt)", ...
-    int selectedFilter = 0;     ///< index into `filters`
-    QString defaultSuffix;      ///< appended when the name typed has none
+    QStringList filters;     ///< "Text Files (*.txt)", ...
+    int selectedFilter = 0;  ///< index into `filters`
+    QString defaultSuffix;   ///< appended when the name typed has none
     QString startDirectory;
-    QString startFile;          ///< preset name, may be empty
+    QString startFile;  ///< preset name, may be empty
 };
 
 class DialogServices {

@@ -1,5 +1,7 @@
 #include "frontend/ui/DialogSupport.h"
 
+#include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -40,6 +42,12 @@ void CentreOnScreen(QWidget* window) {
     }
     const QRect area = screen->geometry();
     window->move(area.topLeft() + CentredPosition(area.size(), window->frameGeometry().size()));
+}
+
+void PlainButtons(QDialogButtonBox* buttons) {
+    for (QAbstractButton* button : buttons->buttons()) {
+        button->setIcon(QIcon());
+    }
 }
 
 QString ToQt(const std::string& text) {

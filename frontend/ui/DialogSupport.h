@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <string>
 
+class QDialogButtonBox;
+
 namespace quillon {
 
 /// The property that carries a control's identifier; help topics and tests find controls by it.
@@ -43,6 +45,9 @@ QPoint CentredPosition(const QSize& screen, const QSize& window);
 
 /// Moves `window` to the centre of its screen.
 void CentreOnScreen(QWidget* window);
+
+/// Takes the icons off a button box's standard buttons, so they match the buttons of our own.
+void PlainButtons(QDialogButtonBox* buttons);
 
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);

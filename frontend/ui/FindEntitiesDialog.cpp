@@ -90,6 +90,10 @@ FindEntitiesDialog::FindEntitiesDialog(QWidget* parent, const ProgramPaths& prog
     Body()->addLayout(matchRow);
     Body()->addWidget(criteria);
     ShowMatchControls();
+    // The match text follows the choice of what to find, so Tab leads straight to it.
+    QWidget::setTabOrder(Control<QWidget>(this, ID_FIND_KEY_VALUE), matchEdit);
+    QWidget::setTabOrder(matchEdit, Control<QWidget>(this, ID_WHOLE_WORD));
+    QWidget::setTabOrder(Control<QWidget>(this, ID_CONTAINS), Control<QWidget>(this, ID_SORT_INDEX));
     AddContextHelp(this,
                    {ID_OUTPUT, ID_BROWSE, ID_FIND_ALL, ID_FIND_TARGETNAME, ID_FIND_KEY_VALUE, ID_SORT_INDEX,
                     ID_SORT_CLASSNAME, ID_SORT_TARGETNAME, ID_CRITERIA_GROUP, ID_WHOLE_WORD, ID_STARTS_WITH,
@@ -100,7 +104,9 @@ FindEntitiesDialog::FindEntitiesDialog(QWidget* parent, const ProgramPaths& prog
 void FindEntitiesDialog::FillClassList(const ProgramPaths& programPaths, const EntityDatabaseEntry& database) {
     classList->addItem(QString::fromUtf8(ALL_CLASSES_ITEM));
     EntityClassTable table;
-    LoadEntityDatabaseFiles(table, programPaths.gameDir + BaseDatabaseName(), database.fullPath, DatabaseReader::FrontEnd);
+    // A database that cannot be read leaves only "*** All ***"; the run then reports the problem.
+    LoadEntityDatabaseFiles(table, programPaths.gameDir + BaseDatabaseName(), database.fullPath,
+                            DatabaseReader::FrontEnd);
     for (const EntityClassDef& entityClass : table.classes) {
         if (!entityClass.className.empty()) {
             classList->addItem(ToQt(entityClass.className));

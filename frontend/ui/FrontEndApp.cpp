@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QWidget>
 #include <cstdlib>
-#include <memory>
 
 #include "frontend/core/CommandLine.h"
 #include "frontend/core/FrontEndSettings.h"
@@ -27,10 +26,11 @@ bool StartsWith(const std::string& text, const char* prefix) {
     return text.rfind(prefix, 0) == 0;
 }
 
-bool AnyWindowOpen() {
+/// True while a window other than `leaving` is on screen (a report in the built-in viewer).
+bool OtherWindowOpen(const QWidget* leaving) {
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (const QWidget* window : windows) {
-        if (window->isVisible()) {
+        if (window != leaving && window->isVisible()) {
             return true;
         }
     }
@@ -73,20 +73,25 @@ int RunFrontEndWithDialogs(int& argc, char** argv) {
         return 0;
     }
 
-    auto dialog = std::make_unique<MainDialog>(paths, settings, options.go, services);
+    // The main dialog is not modal: the built-in viewers beside it take input too.
+    auto* dialog = new MainDialog(paths, settings, options.go, services);
     services.SetHelpBook(&dialog->Help());
     instance.Listen();
-    QObject::connect(&instance, &SingleInstance::BringToFrontRequested, dialog.get(), &MainDialog::BringToFront);
-    dialog->exec();
-    services.SetHelpBook(nullptr);
-    dialog.reset();
-    if (!options.fromCommandLine) {
-        SaveSettings(settings, paths.settingsFile);
-    }
-    // A report shown in the built-in viewer stays open after "+go" has closed the dialog.
-    if (AnyWindowOpen()) {
-        QApplication::exec();
-    }
+    QObject::connect(&instance, &SingleInstance::BringToFrontRequested, dialog, &MainDialog::BringToFront);
+    QObject::connect(dialog, &QDialog::finished, dialog, [&] {
+        services.SetHelpBook(nullptr);
+        if (!options.fromCommandLine) {
+            SaveSettings(settings, paths.settingsFile);
+        }
+        // Gone, it lets go of the presence lock; a report in the built-in viewer stays open, and the
+        // program ends when that is closed.
+        dialog->deleteLater();
+        if (!OtherWindowOpen(dialog)) {
+            QApplication::quit();
+        }
+    });
+    dialog->show();
+    QApplication::exec();
     return 0;
 }
 

@@ -58,6 +58,7 @@ IgnoreDialog::IgnoreDialog(QWidget* parent, std::vector<std::string>& list, Dial
                            HelpBook* help)
     : QDialog(parent), ignoreList(list), services(dialogServices) {
     setWindowTitle(QStringLiteral("Ignore Entities"));
+    setWindowModality(Qt::WindowModal);
     auto* explanation = new QLabel(QString::fromUtf8(EXPLANATION), this);
     explanation->setWordWrap(true);
     entities = SortedList(this, ID_ENTITIES);
@@ -76,6 +77,7 @@ IgnoreDialog::IgnoreDialog(QWidget* parent, std::vector<std::string>& list, Dial
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     WithId(buttons->button(QDialogButtonBox::Ok), ID_OK);
     WithId(buttons->button(QDialogButtonBox::Cancel), ID_CANCEL);
+    PlainButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &IgnoreDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &IgnoreDialog::reject);
 

@@ -31,6 +31,8 @@ ListDialog::ListDialog(QWidget* parent, const ListDialogSetup& dialogSetup, cons
     : QDialog(parent), settings(frontEndSettings), services(dialogServices), setup(dialogSetup),
       paths(programPaths) {
     setWindowTitle(setup.windowTitle);
+    // Modal over the main dialog only: a list shown in the built-in viewer stays usable.
+    setWindowModality(Qt::WindowModal);
     auto* controls = new QWidget(this);
     outputEdit = WithId(new QLineEdit(ToQt(OutputSetting()), controls), setup.outputId);
     outputEdit->setMinimumWidth(OUTPUT_EDIT_WIDTH);
@@ -39,10 +41,11 @@ ListDialog::ListDialog(QWidget* parent, const ListDialogSetup& dialogSetup, cons
     auto* browse = WithId(new QPushButton(QStringLiteral("&Browse"), controls), setup.browseId);
     connect(browse, &QPushButton::clicked, this, &ListDialog::BrowseOutput);
 
-    auto* buttons = new QDialogButtonBox(controls);
+    auto* buttons = new QDialogButtonBox(this);
     QPushButton* go = WithId(buttons->addButton(QStringLiteral("&Go"), QDialogButtonBox::AcceptRole), setup.goId);
     go->setDefault(true);
     WithId(buttons->addButton(QDialogButtonBox::Close), ID_CANCEL);
+    PlainButtons(buttons);
     connect(go, &QPushButton::clicked, this, &ListDialog::Go);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -55,17 +58,20 @@ ListDialog::ListDialog(QWidget* parent, const ListDialogSetup& dialogSetup, cons
     controlsLayout->setContentsMargins(0, 0, 0, 0);
     controlsLayout->addLayout(outputRow);
     controlsLayout->addLayout(body);
-    controlsLayout->addWidget(buttons);
 
+    // The busy indicator and status line share the last line with the buttons.
     auto* busy = new BusyIndicator(this);
     auto* status = WithId(new QLabel(this), ID_STATUS_LINE);
-    auto* statusRow = new QHBoxLayout;
-    statusRow->addWidget(busy);
-    statusRow->addWidget(status, 1);
+    auto* bottomRow = new QHBoxLayout;
+    bottomRow->addWidget(busy);
+    bottomRow->addWidget(status, 1);
+    bottomRow->addWidget(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(controls);
-    layout->addLayout(statusRow);
-    interaction = std::make_unique<WidgetInteraction>(*this, *controls, *busy, *status, services);
+    layout->addLayout(bottomRow);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    interaction = std::make_unique<WidgetInteraction>(*this, std::vector<QWidget*>{controls, buttons}, *busy, *status,
+                                                      services);
 }
 
 ListDialog::~ListDialog() = default;

@@ -189,7 +189,8 @@ void MainDialog::BrowseOutputFile() {
 
 void MainDialog::BrowseTextureDirectory() {
     const QString start = textureEdit->text().isEmpty() ? ToQt(settings.game.textureDir) : textureEdit->text();
-    if (const std::optional<QString> chosen = services.PickDirectory(this, QStringLiteral("Texture Directory"), start)) {
+    const QString title = QStringLiteral("Texture Directory");
+    if (const std::optional<QString> chosen = services.PickDirectory(this, title, start)) {
         settings.game.textureDir = FromQt(*chosen);
         textureEdit->setText(*chosen);
     }

@@ -100,7 +100,6 @@ private:
     std::vector<EntityDatabaseEntry> databases;
     std::vector<std::string> ignoreList;
 
-    QWidget* controls = nullptr;
     QTabWidget* tabs = nullptr;
     QLineEdit* mapEdit = nullptr;
     QLineEdit* outputEdit = nullptr;

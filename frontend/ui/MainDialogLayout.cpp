@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "frontend/core/CheckerLaunch.h"
 #include "frontend/ui/BusyIndicator.h"
 #include "frontend/ui/DialogSupport.h"
 #include "frontend/ui/MainDialog.h"
@@ -46,24 +47,27 @@ QPushButton* Button(QWidget* parent, const char* text, int id) {
 }  // namespace
 
 void MainDialog::BuildControls() {
-    controls = new QWidget(this);
-    tabs = WithId(new QTabWidget(controls), ID_TABS);
+    tabs = WithId(new QTabWidget(this), ID_TABS);
     tabs->addTab(BuildFilesTab(), QString::fromUtf8(GAME_NAME));
-    auto* top = new QHBoxLayout(controls);
-    top->setContentsMargins(0, 0, 0, 0);
-    top->addWidget(tabs, 1);
-    top->addLayout(BuildButtonColumn());
 
+    // The busy indicator and status line sit under the tab.
     auto* busy = new BusyIndicator(this);
     auto* status = WithId(new QLabel(this), ID_STATUS_LINE);
+    status->setMinimumWidth(status->fontMetrics().horizontalAdvance(
+        QString::fromStdString(CheckerStatusText(static_cast<int>(OutputType::OutputReport)))));
     auto* statusRow = new QHBoxLayout;
     statusRow->addWidget(busy);
     statusRow->addWidget(status, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(controls);
-    layout->addLayout(statusRow);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(tabs, 0, 0);
+    layout->addLayout(BuildButtonColumn(), 0, 1);
+    layout->addLayout(statusRow, 1, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    interaction = std::make_unique<WidgetInteraction>(*this, *controls, *busy, *status, services);
+    std::vector<QWidget*> controls{tabs};
+    for (const int id : {ID_GO, ID_ABOUT, ID_HELP, ID_EXIT}) {
+        controls.push_back(FindControl(this, id));
+    }
+    interaction = std::make_unique<WidgetInteraction>(*this, std::move(controls), *busy, *status, services);
 }
 
 QWidget* MainDialog::BuildFilesTab() {
@@ -125,21 +129,21 @@ QWidget* MainDialog::BuildFilesTab() {
 
 QLayout* MainDialog::BuildButtonColumn() {
     auto* column = new QVBoxLayout;
-    auto* go = WithId(new QPushButton(QStringLiteral("&Go"), controls), ID_GO);
+    auto* go = WithId(new QPushButton(QStringLiteral("&Go"), this), ID_GO);
     go->setDefault(true);
-    QPushButton* about = Button(controls, "&About...", ID_ABOUT);
-    QPushButton* helpButton = Button(controls, "&Help", ID_HELP);
-    QPushButton* exit = Button(controls, "E&xit", ID_EXIT);
+    QPushButton* about = Button(this, "&About...", ID_ABOUT);
+    QPushButton* helpButton = Button(this, "&Help", ID_HELP);
+    QPushButton* exit = Button(this, "E&xit", ID_EXIT);
     column->addSpacing(tabs->tabBar()->sizeHint().height());
     column->addWidget(go);
     column->addWidget(about);
     column->addWidget(helpButton);
     column->addStretch();
     column->addWidget(exit);
+    connect(exit, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
     connect(go, &QPushButton::clicked, this, &MainDialog::Go);
     connect(about, &QPushButton::clicked, this, &MainDialog::OpenAbout);
     connect(helpButton, &QPushButton::clicked, this, [this] { help.OpenContents(); });
-    connect(exit, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
     return column;
 }
 

@@ -13,6 +13,7 @@ namespace quillon {
 PreferencesDialog::PreferencesDialog(QWidget* parent, GameSettings& gameSettings, HelpBook* help)
     : QDialog(parent), game(gameSettings), fixTexturesAtOpening(gameSettings.fixTextures) {
     setWindowTitle(QStringLiteral("Quillon Preferences"));
+    setWindowModality(Qt::WindowModal);
     autoOverwrite =
         WithId(new QCheckBox(QStringLiteral("&Overwrite output files w/o warning"), this), ID_AUTO_OVERWRITE);
     auto* findBadWals = WithId(new QCheckBox(QStringLiteral("Report unextracted textures"), this), ID_FIND_BAD_WALS);
@@ -26,6 +27,7 @@ PreferencesDialog::PreferencesDialog(QWidget* parent, GameSettings& gameSettings
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     WithId(buttons->button(QDialogButtonBox::Ok), ID_OK);
+    PlainButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);

@@ -9,6 +9,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "frontend/ui/DialogSupport.h"
+
 namespace quillon {
 
 namespace {
@@ -43,6 +45,7 @@ TextViewer* TextViewer::ShowFile(const QString& path) {
         viewer->plainText->setPlainText(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, viewer);
+    PlainButtons(buttons);
     connect(buttons, &QDialogButtonBox::rejected, viewer, &QDialog::close);
     auto* layout = new QVBoxLayout(viewer);
     layout->addWidget(viewer->plainText);
@@ -58,6 +61,7 @@ TextViewer* TextViewer::ShowHelp(const QUrl& url) {
     viewer->browser->setOpenExternalLinks(true);
     viewer->browser->setSource(url);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, viewer);
+    PlainButtons(buttons);
     connect(buttons, &QDialogButtonBox::rejected, viewer, &QDialog::close);
     auto* layout = new QVBoxLayout(viewer);
     layout->addWidget(viewer->browser);

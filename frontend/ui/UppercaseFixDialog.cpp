@@ -16,6 +16,7 @@ namespace quillon {
 
 UppercaseFixDialog::UppercaseFixDialog(QWidget* parent, bool dontAsk, HelpBook* help) : QDialog(parent) {
     setWindowTitle(QStringLiteral("WARNING"));
+    setWindowModality(Qt::WindowModal);
     auto* icon = new QLabel(this);
     const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(iconSize, iconSize));

@@ -13,9 +13,9 @@ void KeepWindowAlive() {
 
 }  // namespace
 
-WidgetInteraction::WidgetInteraction(QWidget& dialogWindow, QWidget& dialogControls, BusyIndicator& busyIndicator,
-                                     QLabel& statusLine, DialogServices& dialogServices)
-    : window(dialogWindow), controls(dialogControls), busy(busyIndicator), status(statusLine),
+WidgetInteraction::WidgetInteraction(QWidget& dialogWindow, std::vector<QWidget*> dialogControls,
+                                     BusyIndicator& busyIndicator, QLabel& statusLine, DialogServices& dialogServices)
+    : window(dialogWindow), controls(std::move(dialogControls)), busy(busyIndicator), status(statusLine),
       services(dialogServices) {}
 
 void WidgetInteraction::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
@@ -47,7 +47,9 @@ void WidgetInteraction::AdvanceBusyIndicator() {
 
 void WidgetInteraction::BeginRun() {
     running = true;
-    controls.setEnabled(false);
+    for (QWidget* control : controls) {
+        control->setEnabled(false);
+    }
     busy.Start();
     KeepWindowAlive();
 }
@@ -58,7 +60,9 @@ void WidgetInteraction::EndRun() {
     }
     running = false;
     busy.Stop();
-    controls.setEnabled(true);
+    for (QWidget* control : controls) {
+        control->setEnabled(true);
+    }
     status.clear();
     window.activateWindow();
 }

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <vector>
 
 #include "frontend/core/UserInteraction.h"
 #include "frontend/ui/BusyIndicator.h"
@@ -15,8 +16,8 @@ namespace quillon {
 
 class WidgetInteraction : public UserInteraction {
 public:
-    /// `controls` is disabled during a run; `window` stays enabled so that messages can be answered.
-    WidgetInteraction(QWidget& window, QWidget& controls, BusyIndicator& busy, QLabel& status,
+    /// `controls` are disabled during a run; `window` stays enabled so that messages can be answered.
+    WidgetInteraction(QWidget& window, std::vector<QWidget*> controls, BusyIndicator& busy, QLabel& status,
                       DialogServices& services);
 
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
@@ -32,7 +33,7 @@ public:
 
 private:
     QWidget& window;
-    QWidget& controls;
+    std::vector<QWidget*> controls;
     BusyIndicator& busy;
     QLabel& status;
     DialogServices& services;

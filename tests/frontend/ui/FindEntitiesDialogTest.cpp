@@ -217,7 +217,8 @@ void FindEntitiesDialogTest::NoMatchRemovesListAndSaysSo() {
     fixture.settings.findEnt.match = "zzz";
     Dialog dialog(nullptr, fixture.paths, fixture.settings, BaseDatabase(fixture), fixture.services, nullptr);
     dialog.Go();
-    QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{"No matches on keys or values starting with zzz"});
+    QCOMPARE(fixture.services.MessageTexts(),
+             std::vector<std::string>{"No matches on keys or values starting with zzz"});
     QCOMPARE(fixture.services.messages[0].title, std::string("Quillon"));
     QVERIFY(!std::filesystem::exists(output));
     QVERIFY(fixture.services.openedDocuments.empty());

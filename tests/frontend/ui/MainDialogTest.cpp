@@ -185,7 +185,8 @@ void MainDialogTest::GoReportsMissingMapFile() {
     MainDialog dialog(fixture.paths, fixture.settings, true, fixture.services);
     QSignalSpy finished(&dialog, &QDialog::finished);
     dialog.Go();
-    QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{"Cannot find " + fixture.scratch.PathOf("gone.map") + "\n"});
+    QCOMPARE(fixture.services.MessageTexts(),
+             std::vector<std::string>{"Cannot find " + fixture.scratch.PathOf("gone.map") + "\n"});
     // A failed "+go" leaves the dialog open for the user to correct.
     QCOMPARE(finished.count(), 0);
     QVERIFY(fixture.services.openedDocuments.empty());
