@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, PairLengthTest,
                          ::testing::Values(LengthCase{"Key30", 30, 5, true}, LengthCase{"Key31", 31, 5, false},
                                            LengthCase{"Value1022", 5, 1022, true},
                                            LengthCase{"Value1023", 5, 1023, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 struct FatalCase {
     const char* name;
@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
         FatalCase{"AreaPortalWithoutBrush", "{ \"classname\" \"worldspawn\" }\n{ \"classname\" \"FUNC_AreaPortal\" }",
                   "entity 1: func_areaportal can only be a single brush\nCorrective action: Delete all but 1 brush "
                   "used for the\n                   func_areaportal"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(MapEntitiesTest, The2048thEntityIsAcceptedAndThe2049thIsFatal) {
     std::string text;

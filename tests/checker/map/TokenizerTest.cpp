@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"BlockCommentEndsTheLine", "key /* value */\n", 1, "Line 0 is incomplete\n"},
                       LineCase{"EndOfFileEndsTheLine", "x\nkey", 2, "Line 1 is incomplete\n"},
                       LineCase{"EndOfFileAfterWhiteSpace", "x\nkey  ", 2, "Line 1 is incomplete\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(TokenizerTest, SameLineReadsFindTokensOnThatLine) {
     Start("x\n( 1 2 3 )\n");
@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, TokenSizeTest,
                                            TokenSizeCase{"Plain1024", 1024, false, false},
                                            TokenSizeCase{"Quoted1023", 1023, true, true},
                                            TokenSizeCase{"Quoted1024", 1024, true, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(TokenizerTest, TokenLargerThanTheLimitAtEndOfFileIsFatal) {
     Start(std::string(1500, 'w'));
@@ -202,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, TokenOnLineTest,
                                            OnLineCase{"EndOfFile", "a", false},
                                            OnLineCase{"WhiteSpaceToEndOfFile", "a   ", false},
                                            OnLineCase{"HighByteIsWhiteSpace", "a\x90\n", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(TokenizerTest, SlashCommentAfterTokenOnLineIsIncomplete) {
     Start("{\n( 0 0 0 ) tex 0 0 0 1 1 // note\n}");

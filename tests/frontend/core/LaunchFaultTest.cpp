@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FaultCase{"ExitsWithAStrayCode", "exit 9", true},
                     FaultCase{"RemovesItsSettingsFile", "rm -f \"$1\"\nexit 1", false},
                     FaultCase{"LocksItsSettingsFileThenCrashes", "chmod 000 \"$1\"\nkill -SEGV $$", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 }  // namespace
 }  // namespace quillon
