@@ -319,10 +319,7 @@ void MainDialogTest::HoldsPresenceLockWhileOpen() {
     qunsetenv("QUILLON_STANDALONE");
     {
         MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
-        if (!dialog.HoldsPresenceLock()) {
-            qputenv("QUILLON_STANDALONE", "1");
-            QSKIP("another front end of this user holds the lock");
-        }
+        QVERIFY(dialog.HoldsPresenceLock());
         QVERIFY(platform::FrontEndIsRunning());
     }
     // Closed, it lets go: the next front end gets the lock.

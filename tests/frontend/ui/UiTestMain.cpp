@@ -1,6 +1,7 @@
 #include "UiTestMain.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +22,12 @@ int main(int argc, char** argv) {
     }
     // The checker runs beside these tests without a front end's lock of its own.
     qputenv("QUILLON_STANDALONE", "1");
+    // The dialogs' presence lock lives in a runtime folder of these tests alone, so that other
+    // test programs running at the same time neither see it nor take it away.
+    const QTemporaryDir runtimeDir;
+    if (runtimeDir.isValid()) {
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+    }
     QApplication application(argc, argv);
     std::string only;
     std::vector<char*> arguments{argv[0]};
