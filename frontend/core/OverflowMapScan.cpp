@@ -171,11 +171,14 @@ void AddMapEntity(OverflowAnalysis& analysis, OverflowEntity entity, const Entit
     ApplyInhibitFlags(entity, *definition);
     if (OnIgnoreList(ignoreList, entity.classname)) {
         entity.ignored = true;
-        ++analysis.ignoredCount;
-        analysis.entities.push_back(std::move(entity));
+        if (AppendOverflowEntity(analysis, std::move(entity))) {
+            ++analysis.ignoredCount;
+        }
         return;
     }
-    analysis.entities.push_back(std::move(entity));
+    if (!AppendOverflowEntity(analysis, std::move(entity))) {
+        return;
+    }
     ApplyEntityRules(analysis, analysis.entities.size() - 1, ClassBlockLines(table, *definition));
 }
 
@@ -221,7 +224,7 @@ void ReadEntityLine(OverflowEntity& entity, std::string_view line) {
     else if (key == "spawnobject") entity.spawnObject = IntegerValue(value);
     else if (key == "stopsnd") entity.stopSound = IntegerValue(value);
     else if (key == "unlocked_sound") entity.unlockedSound = IntegerValue(value);
-    else if (split->complete) entity.furtherKeys.push_back({Field(key, MAX_FURTHER_KEY), Field(value)});
+    else if (split->complete && entity.furtherKeys.size() < MAX_FURTHER_KEYS) entity.furtherKeys.push_back({Field(key, MAX_FURTHER_KEY), Field(value)});
 }
 
 void ReadOverflowEntities(OverflowAnalysis& analysis, std::string_view mapText, const EntityClassTable& table,

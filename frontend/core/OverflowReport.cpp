@@ -77,6 +77,22 @@ void AppendTotalsHeading(std::string& out, const OverflowAnalysis& analysis, con
     }
 }
 
+/// What the analysis had to leave out once a table was full; the totals above stop there.
+void AppendTableLimitNotes(std::string& out, const OverflowAnalysis& analysis) {
+    if (analysis.entityTableFull) {
+        Append(out, "\nNOTE: Only the first %zu entities (the map's, spawned and dropped ones)\n      were counted.\n",
+               MAX_OVERFLOW_ENTITIES);
+    }
+    if (analysis.resourceListFull) {
+        Append(out, "\nNOTE: Only the first %zu models, sounds and images of each kind\n      were counted in each level.\n",
+               MAX_LEVEL_NAMES);
+    }
+    if (analysis.pickupListFull) {
+        Append(out, "\nNOTE: Only the first %zu pickup classes were added by the -cheat option.\n",
+               MAX_PICKUP_CLASSES);
+    }
+}
+
 void AppendTotalsTable(std::string& out, const OverflowAnalysis& analysis, const SectionOptions& options) {
     Append(out, "        ");
     AppendLevelLabels(out, options);
@@ -102,6 +118,7 @@ void AppendTotalsTable(std::string& out, const OverflowAnalysis& analysis, const
             Append(out, "WARNING: Too many images in %s\n", label);
         }
     }
+    AppendTableLimitNotes(out, analysis);
 }
 
 void AppendEntityList(std::string& out, const OverflowAnalysis& analysis, const SectionOptions& options) {

@@ -100,7 +100,7 @@ void SpawnEntity(OverflowAnalysis& analysis, std::string_view className, std::in
     OverflowEntity spawned;
     spawned.classname = Cut(className, MAX_OVERFLOW_TEXT);
     spawned.spawnflags = spawnflags;
-    analysis.entities.push_back(std::move(spawned));
+    AppendOverflowEntity(analysis, std::move(spawned));
 }
 
 /// The sound rules that compare one of the entity's sound keys with the rule's number.
@@ -158,9 +158,15 @@ void AddResource(OverflowAnalysis& analysis, ResourceKind kind, std::int32_t mas
             continue;
         }
         ResourceList& list = analysis.resources[static_cast<std::size_t>(kind)][static_cast<std::size_t>(level)];
-        if (list.keys.insert(key).second) {
-            list.names.emplace_back(kept);
+        if (list.keys.count(key) != 0) {
+            continue;
         }
+        if (list.names.size() >= MAX_LEVEL_NAMES) {
+            analysis.resourceListFull = true;
+            continue;
+        }
+        list.keys.insert(key);
+        list.names.emplace_back(kept);
     }
 }
 

@@ -39,9 +39,14 @@ void Progress(UserInteraction* ui) {
 
 void CollectPickupClasses(OverflowAnalysis& analysis, const EntityClassTable& table) {
     for (const EntityClassDef& definition : table.classes) {
-        if (definition.isPickup && !definition.className.empty()) {
-            analysis.pickupList.push_back(definition.className);
+        if (!definition.isPickup || definition.className.empty()) {
+            continue;
         }
+        if (analysis.pickupList.size() >= MAX_PICKUP_CLASSES) {
+            analysis.pickupListFull = true;
+            return;
+        }
+        analysis.pickupList.push_back(definition.className);
     }
 }
 
@@ -61,7 +66,7 @@ void AddCheatPickups(OverflowAnalysis& analysis, const std::vector<std::string>&
             OverflowEntity dropped;
             dropped.classname = className;
             dropped.spawnflags = covered;
-            analysis.entities.push_back(std::move(dropped));
+            AppendOverflowEntity(analysis, std::move(dropped));
         }
     }
 }
@@ -79,7 +84,7 @@ void AddNeededClasses(OverflowAnalysis& analysis) {
         if (!provided) {
             OverflowEntity needed;
             needed.classname = needs;
-            analysis.entities.push_back(std::move(needed));
+            AppendOverflowEntity(analysis, std::move(needed));
         }
     }
 }

@@ -20,6 +20,12 @@ inline constexpr std::int32_t ALL_LEVEL_FLAGS = 0x0F00;
 inline constexpr std::size_t MAX_OVERFLOW_TEXT = 127;  ///< text fields and resource names
 inline constexpr std::size_t MAX_FURTHER_KEY = 31;
 
+/// The analysis's tables: beyond these nothing more is added, and the report says so once.
+inline constexpr std::size_t MAX_OVERFLOW_ENTITIES = 2048;  ///< the map's entities, spawned and dropped ones
+inline constexpr std::size_t MAX_LEVEL_NAMES = 512;         ///< names of one kind in one level
+inline constexpr std::size_t MAX_FURTHER_KEYS = 10;         ///< further keys of one entity
+inline constexpr std::size_t MAX_PICKUP_CLASSES = 256;
+
 /// The game's limits: more than these in one level ends the game with "Index overflow".
 inline constexpr int MAX_LEVEL_MODELS = 255;  ///< brush models + models; the level itself is one more
 inline constexpr int MAX_LEVEL_SOUNDS = 256;
@@ -69,11 +75,24 @@ struct OverflowAnalysis {
     int brushModelCount = 0;
     int ignoredCount = 0;
     std::vector<std::string> pickupList;  ///< pickup classes, for the cheat option
+    bool entityTableFull = false;         ///< an entity was left out: the table was full
+    bool resourceListFull = false;        ///< a name was left out: its level's list was full
+    bool pickupListFull = false;          ///< a pickup class was left out
 
     const ResourceList& List(ResourceKind kind, int level) const {
         return resources[static_cast<std::size_t>(kind)][static_cast<std::size_t>(level)];
     }
     int Count(ResourceKind kind, int level) const { return static_cast<int>(List(kind, level).names.size()); }
 };
+
+/// Appends `entity` to the table, or notes that the table is full; true when it was added.
+inline bool AppendOverflowEntity(OverflowAnalysis& analysis, OverflowEntity&& entity) {
+    if (analysis.entities.size() >= MAX_OVERFLOW_ENTITIES) {
+        analysis.entityTableFull = true;
+        return false;
+    }
+    analysis.entities.push_back(std::move(entity));
+    return true;
+}
 
 }  // namespace quillon
