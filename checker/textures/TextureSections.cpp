@@ -54,19 +54,39 @@ void PrintBrushLine(CheckerRun& run, int entityNumber, int brushNumber, const Ma
 /// What a brush's faces say about one texture.
 enum class FaceUse { None, Direct, Animation };
 
+/// The texture record of each side, looked up once by name: the sections ask every brush about
+/// every texture, and comparing names there cost textures times sides. -1 when not found.
+std::vector<int> SideTextures(const CheckerRun& run) {
+    std::vector<int> textures(run.sides.size(), -1);
+    for (std::size_t s = 0; s < run.sides.size(); ++s) {
+        const auto found = run.textureIndex.find(LowerCased(run.sides[s].textureName));
+        if (found != run.textureIndex.end()) {
+            textures[s] = found->second;
+        }
+    }
+    return textures;
+}
+
+/// True when side `s` uses texture `t`; names in the table differ without regard to case.
+bool SideUses(const CheckerRun& run, const std::vector<int>& sideTextures, std::size_t s, std::size_t t) {
+    const int used = sideTextures[s];
+    return used >= 0 ? static_cast<std::size_t>(used) == t
+                     : SameTextureName(run.sides[s].textureName, run.textures[t].name);
+}
+
 /// Decided by the first face, in stored side order, that uses the texture or an earlier frame.
-FaceUse BrushUse(const CheckerRun& run, const MapBrush& brush, const std::string& name,
-                 const std::vector<std::string>& earlierFrames) {
+FaceUse BrushUse(const CheckerRun& run, const MapBrush& brush, std::size_t texture,
+                 const std::vector<std::size_t>& earlierFrames, const std::vector<int>& sideTextures) {
     for (int s = 0; s < brush.sideCount; ++s) {
-        const BrushSide& side = run.sides[static_cast<std::size_t>(brush.firstSide + s)];
-        if (side.bevel) {
+        const std::size_t side = static_cast<std::size_t>(brush.firstSide + s);
+        if (run.sides[side].bevel) {
             continue;
         }
-        if (SameTextureName(side.textureName, name)) {
+        if (SideUses(run, sideTextures, side, texture)) {
             return FaceUse::Direct;
         }
-        for (const std::string& frame : earlierFrames) {
-            if (SameTextureName(side.textureName, frame)) {
+        for (const std::size_t frame : earlierFrames) {
+            if (SideUses(run, sideTextures, side, frame)) {
                 return FaceUse::Animation;
             }
         }
@@ -76,14 +96,14 @@ FaceUse BrushUse(const CheckerRun& run, const MapBrush& brush, const std::string
 
 /// The frames that lead up to texture `index`: the records just before it in the table, as long
 /// as each one names the record after it as its next frame.
-std::vector<std::string> EarlierFrames(const CheckerRun& run, std::size_t index) {
-    std::vector<std::string> frames;
+std::vector<std::size_t> EarlierFrames(const CheckerRun& run, std::size_t index) {
+    std::vector<std::size_t> frames;
     for (std::size_t j = index; j > 0; --j) {
         const TextureRecord& before = run.textures[j - 1];
         if (before.nextFrame.empty() || !SameTextureName(before.nextFrame, run.textures[j].name)) {
             break;
         }
-        frames.push_back(before.name);
+        frames.push_back(j - 1);
     }
     return frames;
 }
@@ -105,16 +125,16 @@ void ForEachBrush(const CheckerRun& run, Visit visit) {
 void WriteMissingTextures(CheckerRun& run) {
     ReportPrint(run, "\n========================== Missing Textures ==========================\n"
                      "      These textures cannot be found either in a pakfile or on disk.\n\n");
+    const std::vector<int> sideTextures = SideTextures(run);
     for (std::size_t t = 0; t < run.textures.size(); ++t) {
         if (run.textures[t].sourceBits != 0) {
             continue;
         }
         ++run.counters.missingTextures;
-        const std::string name = run.textures[t].name;
-        ReportPrint(run, "%s\n", name.c_str());
-        const std::vector<std::string> frames = EarlierFrames(run, t);
+        ReportPrint(run, "%s\n", run.textures[t].name.c_str());
+        const std::vector<std::size_t> frames = EarlierFrames(run, t);
         ForEachBrush(run, [&](int entityNumber, int brushNumber, const MapBrush& brush) {
-            const FaceUse use = BrushUse(run, brush, name, frames);
+            const FaceUse use = BrushUse(run, brush, t, frames, sideTextures);
             if (use != FaceUse::None) {
                 PrintBrushLine(run, entityNumber, brushNumber, brush, use == FaceUse::Animation ? " (animation)" : "");
             }
@@ -129,14 +149,16 @@ void WriteUnextractedTextures(CheckerRun& run) {
     ReportPrint(run, "\n======================== Unextracted Textures ========================\n"
                      "     These textures are present in a pakfile, but are unextracted.\n"
                      "                 Compiling errors will probably result.\n\n");
-    const std::vector<std::string> noFrames;
-    for (const TextureRecord& texture : run.textures) {
+    const std::vector<std::size_t> noFrames;
+    const std::vector<int> sideTextures = SideTextures(run);
+    for (std::size_t t = 0; t < run.textures.size(); ++t) {
+        const TextureRecord& texture = run.textures[t];
         if ((texture.sourceBits & SourceDisk) != 0 || (texture.sourceBits & (SourcePak0 | SourceOtherPak)) == 0) {
             continue;
         }
         bool named = false;
         ForEachBrush(run, [&](int entityNumber, int brushNumber, const MapBrush& brush) {
-            if (BrushUse(run, brush, texture.name, noFrames) == FaceUse::None) {
+            if (BrushUse(run, brush, t, noFrames, sideTextures) == FaceUse::None) {
                 return;
             }
             if (!named) {
