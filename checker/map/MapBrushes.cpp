@@ -61,7 +61,21 @@ int LeadingInteger(const std::string& token) {
 }
 
 double LeadingReal(const std::string& token) {
-    return std::strtod(token.c_str(), nullptr);
+    // Most coordinates are whole numbers; converting them here is what strtod gives, several
+    // times faster (number parsing was the largest cost of reading a map). "-0" stays -0.
+    const std::size_t start = !token.empty() && (token[0] == '-' || token[0] == '+') ? 1 : 0;
+    const std::size_t digits = token.size() - start;
+    if (digits == 0 || digits > 9) {
+        return std::strtod(token.c_str(), nullptr);
+    }
+    long value = 0;
+    for (std::size_t i = start; i < token.size(); ++i) {
+        if (token[i] < '0' || token[i] > '9') {
+            return std::strtod(token.c_str(), nullptr);
+        }
+        value = value * 10 + (token[i] - '0');
+    }
+    return token[0] == '-' ? -static_cast<double>(value) : static_cast<double>(value);
 }
 
 /// The coordinate cut toward zero; values outside the int range stop at its limits.
