@@ -1,5 +1,7 @@
 // Times the tokenizer alone, and the whole map reader, on one map file.
 // Run: build/bench/TokenizerBench path/to/some.map
+// With --once, makes one bare tokenizer pass (read the file, split it into tokens) and exits, so a
+// script can time it as a process beside the checker's runs (bench/run_all.sh).
 
 #include <algorithm>
 #include <chrono>
@@ -29,7 +31,27 @@ double BestSeconds(Action action) {
 
 }  // namespace
 
+/// One pass of the tokenizer over the whole file; the number of tokens.
+long TokenizeOnce(const std::string& path) {
+    quillon::CheckerRun run;
+    quillon::StartScript(run, path);
+    long tokens = 0;
+    while (quillon::ReadToken(run, true)) {
+        ++tokens;
+    }
+    return tokens;
+}
+
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--once") {
+        try {
+            std::printf("%ld tokens\n", TokenizeOnce(argv[2]));
+        } catch (const quillon::FatalRunError& error) {
+            std::fprintf(stderr, "fatal: %s\n", error.what());
+            return 1;
+        }
+        return 0;
+    }
     if (argc < 2) {
         std::fprintf(stderr, "usage: TokenizerBench MAP\n");
         return 2;
@@ -42,14 +64,7 @@ int main(int argc, char** argv) {
     }
     long tokens = 0;
     try {
-        const double tokenizing = BestSeconds([&] {
-            quillon::CheckerRun run;
-            quillon::StartScript(run, path);
-            tokens = 0;
-            while (quillon::ReadToken(run, true)) {
-                ++tokens;
-            }
-        });
+        const double tokenizing = BestSeconds([&] { tokens = TokenizeOnce(path); });
         const double reading = BestSeconds([&] {
             quillon::CheckerRun run;
             quillon::ReadMapFile(run, path);

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Times the checker and the front end's analysis on the maximum-size map and on real maps.
+#   bench/run_all.sh [RUNS] [MAP...]
+# RUNS defaults to 5. The maps default to the maximum-size map of MaximumMap (2048 densely linked
+# entities, 8192 brushes, 65536 sides), the plane-heavy one of gen_max_map (prisms of up to 18
+# faces) and, when the corpus beside the checkout has them, the largest real maps. For each map it
+# prints the median wall and CPU time and the peak RSS of a report run, an entity-list run and a
+# used-file-list run of quillon2 and of one bare tokenizer pass (all as processes), each run's
+# ratio to the tokenizer pass (wall, then CPU: on a busy machine CPU time is the steadier figure),
+# and the front end's analysis (in-process, median of 5). The game folder has no textures, so the
+# report run lists every brush under its missing textures: the heaviest report.
+# QUILLON_BENCH_BUILD_DIR names the build folder (default build-bench/, a RelWithDebInfo build).
+# Targets: report run within 5x the tokenizer pass and under 64 MB on the maximum-size map, within
+# 3x on the largest real maps; the analysis under 0.2 s.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-5}
+shift || true
+build=${QUILLON_BENCH_BUILD_DIR:-$root/build-bench}
+corpus=$root/../shared/corpus/maps
+
+# An existing build folder keeps its own configuration (it should be a Release or RelWithDebInfo one).
+[ -f "$build/CMakeCache.txt" ] ||
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_BUILD_UI=OFF -DQUILLON_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 --target quillon2 quillon_databases TokenizerBench OverflowAnalysisBench MaximumMap gen_max_map >/dev/null
+checker=$build/bin/Quake2/quillon2
+database=$build/bin/Quake2/quake2.db
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+"$build/bench/MaximumMap" >"$work/maximum.map"
+"$build/bench/gen_max_map" "$work/plane-heavy.map" 2>/dev/null
+maps=("$@")
+if [ ${#maps[@]} -eq 0 ]; then
+  maps=("$work/maximum.map" "$work/plane-heavy.map")
+  for map in muffmode/mm-dredwerkz-build.map muffmode/mm-tpain-a1.map muffmode/mm-campgr-rc1.map; do
+    [ -f "$corpus/$map" ] && maps+=("$corpus/$map")
+  done
+fi
+mkdir -p "$work/game/quake2/baseq2/textures"
+
+# Writes the settings of one mode; the map is a copy in the work folder (the line file goes beside it).
+settings() {
+  cat <<SETTINGS
+[Quake2]
+LastMapFile=$work/run.map
+LastOutputFile=$work/report.txt
+EntityDB=quake2.db
+TextureDir=$work/game/quake2/baseq2/textures
+Show=0x000f
+FindBadWals=0x0001
+FixTextures=0x0000
+OutputType=0x000$1
+[FindEnt]
+Output=$work/ents.txt
+Temp=$work/temp.txt
+ClassName=all
+Option=0x0001
+[FileList]
+Output=$work/files.txt
+Temp=$work/temp.txt
+SETTINGS
+}
+
+# Runs a command RUNS times; prints "median-wall-seconds median-cpu-seconds peak-rss-megabytes".
+measure() {
+  local walls=() cpus=() rss=0 i start end user system peak
+  for ((i = 0; i < runs; i++)); do
+    rm -f "$work/report.txt"
+    start=$(date +%s%N)
+    QUILLON_STANDALONE=1 /usr/bin/time -f "%U %S %M" -o "$work/time" "$@" >/dev/null 2>&1 || true
+    end=$(date +%s%N)
+    walls+=($(((end - start) / 1000)))
+    # GNU time puts a line about a non-zero exit status first; the figures are on the last line.
+    read -r user system peak < <(tail -n 1 "$work/time")
+    cpus+=($(awk -v u="$user" -v s="$system" 'BEGIN { printf "%d", (u + s) * 1e6 }'))
+    [ "$peak" -gt "$rss" ] && rss=$peak
+  done
+  local middle=$(((runs + 1) / 2))
+  local wall cpu
+  wall=$(printf '%s\n' "${walls[@]}" | sort -n | sed -n "${middle}p")
+  cpu=$(printf '%s\n' "${cpus[@]}" | sort -n | sed -n "${middle}p")
+  awk -v w="$wall" -v c="$cpu" -v kb="$rss" 'BEGIN { printf "%.3f %.3f %.1f\n", w / 1e6, c / 1e6, kb / 1024 }'
+}
+
+ratio() {
+  awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }'
+}
+
+echo "$(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg); $runs runs each; build $build"
+for map in "${maps[@]}"; do
+  cp "$map" "$work/run.map"
+  for mode in 0 1 2; do settings $mode >"$work/settings$mode.ini"; done
+  echo
+  echo "$map ($(du -k "$map" | cut -f1) KB)"
+  read -r token_wall token_cpu token_mb < <(measure "$build/bench/TokenizerBench" --once "$work/run.map")
+  printf '  %-20s %7.3f s wall %7.3f s CPU %7.1f MB\n' "tokenizer pass" "$token_wall" "$token_cpu" "$token_mb"
+  name=("report run" "entity-list run" "used-file-list run")
+  for mode in 0 1 2; do
+    read -r wall cpu mb < <(measure "$checker" "$work/settings$mode.ini")
+    printf '  %-20s %7.3f s wall %7.3f s CPU %7.1f MB   %5sx / %5sx the tokenizer pass\n' "${name[$mode]}" \
+      "$wall" "$cpu" "$mb" "$(ratio "$wall" "$token_wall")" "$(ratio "$cpu" "$token_cpu")"
+  done
+  QUILLON_STANDALONE=1 "$checker" "$work/settings0.ini" >/dev/null 2>&1 && status=0 || status=$?
+  echo "  (report run exit code $status; 0 would mean a critical error)"
+  printf '  %s\n' "$("$build/bench/OverflowAnalysisBench" "$database" "$work/run.map" | tail -n 1)"
+done
