@@ -1,6 +1,7 @@
 #include "checker/textures/TextureSections.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,11 +45,34 @@ std::optional<PakDirectory> OpenPak(const CheckerRun& run, int number) {
     return pak;
 }
 
-void PrintBrushLine(CheckerRun& run, int entityNumber, int brushNumber, const MapBrush& brush, const char* suffix) {
-    ReportPrint(run, "\tentity %i, brush %i, bounding box: ( %g %g %g ) to ( %g %g %g )%s\n", entityNumber,
-                brushNumber, static_cast<double>(brush.mins[0]), static_cast<double>(brush.mins[1]),
-                static_cast<double>(brush.mins[2]), static_cast<double>(brush.maxs[0]),
-                static_cast<double>(brush.maxs[1]), static_cast<double>(brush.maxs[2]), suffix);
+/// The bounding boxes of the brushes as the texture sections print them, each formatted once: a
+/// brush is listed under every missing texture it uses, and formatting the numbers was half the
+/// cost of those sections.
+class BrushBoxTexts {
+public:
+    explicit BrushBoxTexts(const CheckerRun& run) : texts(run.brushes.size()) {}
+
+    const std::string& Of(const CheckerRun& run, const MapBrush& brush) {
+        std::string& text = texts[static_cast<std::size_t>(&brush - run.brushes.data())];
+        if (text.empty()) {
+            char buffer[256];
+            std::snprintf(buffer, sizeof buffer, "( %g %g %g ) to ( %g %g %g )", static_cast<double>(brush.mins[0]),
+                          static_cast<double>(brush.mins[1]), static_cast<double>(brush.mins[2]),
+                          static_cast<double>(brush.maxs[0]), static_cast<double>(brush.maxs[1]),
+                          static_cast<double>(brush.maxs[2]));
+            text = buffer;
+        }
+        return text;
+    }
+
+private:
+    std::vector<std::string> texts;
+};
+
+void PrintBrushLine(CheckerRun& run, BrushBoxTexts& boxes, int entityNumber, int brushNumber, const MapBrush& brush,
+                    const char* suffix) {
+    ReportPrint(run, "\tentity %i, brush %i, bounding box: %s%s\n", entityNumber, brushNumber,
+                boxes.Of(run, brush).c_str(), suffix);
 }
 
 /// What a brush's faces say about one texture.
@@ -126,6 +150,7 @@ void WriteMissingTextures(CheckerRun& run) {
     ReportPrint(run, "\n========================== Missing Textures ==========================\n"
                      "      These textures cannot be found either in a pakfile or on disk.\n\n");
     const std::vector<int> sideTextures = SideTextures(run);
+    BrushBoxTexts boxes(run);
     for (std::size_t t = 0; t < run.textures.size(); ++t) {
         if (run.textures[t].sourceBits != 0) {
             continue;
@@ -136,7 +161,8 @@ void WriteMissingTextures(CheckerRun& run) {
         ForEachBrush(run, [&](int entityNumber, int brushNumber, const MapBrush& brush) {
             const FaceUse use = BrushUse(run, brush, t, frames, sideTextures);
             if (use != FaceUse::None) {
-                PrintBrushLine(run, entityNumber, brushNumber, brush, use == FaceUse::Animation ? " (animation)" : "");
+                const char* suffix = use == FaceUse::Animation ? " (animation)" : "";
+                PrintBrushLine(run, boxes, entityNumber, brushNumber, brush, suffix);
             }
         });
     }
@@ -151,6 +177,7 @@ void WriteUnextractedTextures(CheckerRun& run) {
                      "                 Compiling errors will probably result.\n\n");
     const std::vector<std::size_t> noFrames;
     const std::vector<int> sideTextures = SideTextures(run);
+    BrushBoxTexts boxes(run);
     for (std::size_t t = 0; t < run.textures.size(); ++t) {
         const TextureRecord& texture = run.textures[t];
         if ((texture.sourceBits & SourceDisk) != 0 || (texture.sourceBits & (SourcePak0 | SourceOtherPak)) == 0) {
@@ -166,7 +193,7 @@ void WriteUnextractedTextures(CheckerRun& run) {
                 ++run.counters.unextractedTextures;
                 named = true;
             }
-            PrintBrushLine(run, entityNumber, brushNumber, brush, "");
+            PrintBrushLine(run, boxes, entityNumber, brushNumber, brush, "");
         });
     }
     if (run.counters.unextractedTextures == 0) {
