@@ -62,18 +62,28 @@ for target in "${targets[@]}"; do
   mkdir -p "$findings"
   seed_target "$target" "$corpus"
   log=$build/findings/$target.log
+  : >"$log"
   # -malloc_limit_mb catches unbounded allocations, -timeout hangs, and leaks are detected after
-  # each input. A finding does not stop the run: -fork keeps fuzzing and collects every one.
-  set +e
-  (cd "$findings" && nice -n 10 "$build/fuzz/$target" "$corpus" $(dictionary "$target") \
-    -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
-    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=512 -max_len=65536 \
-    -print_final_stats=1 -artifact_prefix="$findings/" >"$log" 2>&1)
-  status=$?
-  set -e
-  runs=$(grep -Eo '^#[0-9]+: cov' "$log" | tail -1 | tr -dc '0-9')
+  # each input. A finding ends the fuzzer, so it starts again on the grown corpus until the time
+  # is used up; every finding stays in the findings folder.
+  runs=0
+  status=0
+  end=$((SECONDS + seconds))
+  while [ $SECONDS -lt $((end - 5)) ]; do
+    set +e
+    (cd "$findings" && nice -n 10 "$build/fuzz/$target" "$corpus" $(dictionary "$target") \
+      -max_total_time=$((end - SECONDS)) -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=512 -max_len=65536 \
+      -print_final_stats=1 -artifact_prefix="$findings/" >>"$log" 2>&1)
+    round=$?
+    set -e
+    executed=$(grep -Eo 'stat::number_of_executed_units: *[0-9]+' "$log" | tail -1 | grep -Eo '[0-9]+$' || true)
+    runs=$((runs + ${executed:-0}))
+    sed -i 's/stat::number_of_executed_units:/stat::counted_executed_units:/' "$log"
+    [ $round -eq 0 ] && break
+    status=$round
+  done
   count=$(find "$findings" -maxdepth 1 -type f \( -name 'crash-*' -o -name 'timeout-*' -o -name 'leak-*' -o -name 'oom-*' -o -name 'slow-unit-*' \) | wc -l)
-  echo "$target: ${runs:-?} executions in $seconds s, corpus $(ls "$corpus" | wc -l) files, $count findings (exit $status; log $log)"
+  echo "$target: $runs executions in $seconds s, corpus $(ls "$corpus" | wc -l) files, $count findings (exit $status; log $log)"
   [ "$count" -eq 0 ] && [ "$status" -eq 0 ] || found_any=1
 done
 exit $found_any
