@@ -15,9 +15,13 @@ targets=("$@")
 build=${QUILLON_FUZZ_BUILD_DIR:-$root/build-fuzz}
 
 bash "$root/tools/install-deps.sh" --fuzz
-cmake -S "$root" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQUILLON_FUZZ=ON -DQUILLON_BUILD_UI=OFF -DQUILLON_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
+mkdir -p "$build"
+if ! { cmake -S "$root" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+         -DQUILLON_FUZZ=ON -DQUILLON_BUILD_UI=OFF -DQUILLON_BUILD_TESTS=OFF &&
+       cmake --build "$build" -j2 --target "${targets[@]}"; } >"$build/fuzz-build.log" 2>&1; then
+  tail -n 30 "$build/fuzz-build.log"
+  exit 2
+fi
 
 # Copies the files matching the patterns into the corpus folder, once.
 seed() {
