@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -56,6 +57,21 @@ std::filesystem::path CorpusDir() {
     const std::filesystem::path dir = QUILLON_CORPUS_DIR;
     std::error_code error;
     return std::filesystem::is_directory(dir, error) ? dir : std::filesystem::path();
+}
+
+std::vector<std::filesystem::path> CorpusMaps() {
+    std::vector<std::filesystem::path> maps;
+    const std::filesystem::path dir = CorpusDir();
+    if (dir.empty()) {
+        return maps;
+    }
+    for (const std::filesystem::directory_entry& entry : std::filesystem::recursive_directory_iterator(dir)) {
+        if (entry.is_regular_file() && entry.path().extension() == ".map") {
+            maps.push_back(entry.path());
+        }
+    }
+    std::sort(maps.begin(), maps.end());
+    return maps;
 }
 
 }  // namespace quillon::test

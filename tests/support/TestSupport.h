@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace quillon::test {
 
@@ -28,5 +29,7 @@ void WriteFileBytes(const std::string& path, const std::string& content);
 
 /// The folder of real maps beside the checkout, or an empty path when it is absent.
 std::filesystem::path CorpusDir();
+/// Every ".map" file below the corpus folder, sorted; empty when the folder is absent.
+std::vector<std::filesystem::path> CorpusMaps();
 
 }  // namespace quillon::test

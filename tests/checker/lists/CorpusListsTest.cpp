@@ -22,20 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<fs::path> CorpusMaps() {
-    std::vector<fs::path> maps;
-    const fs::path dir = test::CorpusDir();
-    if (dir.empty()) {
-        return maps;
-    }
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir)) {
-        if (entry.is_regular_file() && entry.path().extension() == ".map") {
-            maps.push_back(entry.path());
-        }
-    }
-    std::sort(maps.begin(), maps.end());
-    return maps;
-}
+using test::CorpusMaps;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

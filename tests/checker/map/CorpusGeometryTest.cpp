@@ -19,20 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<fs::path> CorpusMaps() {
-    std::vector<fs::path> maps;
-    const fs::path dir = test::CorpusDir();
-    if (dir.empty()) {
-        return maps;
-    }
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir)) {
-        if (entry.is_regular_file() && entry.path().extension() == ".map") {
-            maps.push_back(entry.path());
-        }
-    }
-    std::sort(maps.begin(), maps.end());
-    return maps;
-}
+using test::CorpusMaps;
 
 /// The brush's six first sides face -x, +x, -y, +y, -z, +z, and every side has a plane.
 void ExpectBrushIsWhole(const CheckerRun& run, int brushIndex) {
