@@ -34,7 +34,7 @@ TEST(WaitForProcess, ChildKilledBySignalIsNoSuccess) {
 }
 
 TEST(WaitForProcess, RunningChildGivesNothingUntilItEnds) {
-    std::optional<ChildProcess> child = StartProcess({"/bin/sh", "-c", "read line"});
+    std::optional<ChildProcess> child = StartProcess({"/bin/sh", "-c", "exec sleep 60"});
     ASSERT_TRUE(child.has_value());
     EXPECT_FALSE(WaitForProcess(*child, 0).has_value());
     KillProcess(*child);
