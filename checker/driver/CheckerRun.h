@@ -53,6 +53,7 @@ struct CheckerRun {
     std::vector<MapBrush> brushes;
     std::vector<BrushSide> sides;
     std::vector<MapPlane> planes;
+    ClipScratch clipScratch;  ///< buffers reused by every winding cut
     std::array<int, PLANE_HASHES> planeHash;  ///< first plane of each bucket, -1 when empty
     std::vector<TextureRecord> textures;
     std::unordered_map<std::string, int> textureIndex;  ///< lower-cased name -> index in textures

@@ -132,6 +132,11 @@ void ReadMapFile(CheckerRun& run, const std::string& mapPath) {
     StartScript(run, mapPath);
     run.entities.clear();
     run.sides.clear();
+    // The tables never grow past their limits; taking the room at once spares copying them while
+    // they grow. Pages are only touched as the tables fill.
+    run.brushes.reserve(MAX_MAP_BRUSHES);
+    run.sides.reserve(MAX_MAP_BRUSHSIDES);
+    run.planes.reserve(MAX_MAP_PLANES);
     while (ParseEntity(run)) {
     }
     WriteBackMapText(run);

@@ -118,12 +118,16 @@ void SnapVector(Vec3& normal) {
 }
 
 bool PlaneMatches(const MapPlane& plane, const Vec3& normal, double dist) {
+    // The distance first: planes of a hash bucket mostly differ there.
+    if (!(std::fabs(static_cast<double>(plane.dist) - dist) < DIST_EPSILON)) {
+        return false;
+    }
     for (int i = 0; i < 3; ++i) {
         if (!(std::fabs(static_cast<double>(plane.normal[i]) - static_cast<double>(normal[i])) < NORMAL_EPSILON)) {
             return false;
         }
     }
-    return std::fabs(static_cast<double>(plane.dist) - dist) < DIST_EPSILON;
+    return true;
 }
 
 int PlaneHashBucket(double dist) {

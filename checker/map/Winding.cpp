@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cmath>
 
+#include "checker/driver/CheckerRun.h"
 #include "checker/driver/FatalError.h"
 
 namespace quillon {
@@ -12,24 +13,28 @@ namespace {
 
 enum PointSide { SideFront = 0, SideBack = 1, SideOn = 2 };
 
-/// Distances of the points from the plane and the side each lies on, with the count per side.
+/// Distances of the points from the plane and the side each lies on, with the count per side. The
+/// distances and sides live in the run's scratch buffers until the next classification.
 struct PointClassification {
-    std::vector<double> dists;
-    std::vector<PointSide> sides;
+    const double* dists;
+    const unsigned char* sides;
     std::array<int, 3> counts{};
 };
 
-PointClassification ClassifyPoints(const Winding& w, const Vec3& normal, double dist, double epsilon) {
-    PointClassification result;
-    result.dists.reserve(w.points.size() + 1);
-    result.sides.reserve(w.points.size() + 1);
+PointClassification ClassifyPoints(ClipScratch& scratch, const Winding& w, const Vec3& normal, double dist,
+                                   double epsilon) {
+    scratch.dists.clear();
+    scratch.sides.clear();
+    PointClassification result{};
     for (const Vec3& p : w.points) {
         const double d = VecDot(p, normal) - dist;
         const PointSide side = d > epsilon ? SideFront : (d < -epsilon ? SideBack : SideOn);
-        result.dists.push_back(d);
-        result.sides.push_back(side);
+        scratch.dists.push_back(d);
+        scratch.sides.push_back(static_cast<unsigned char>(side));
         ++result.counts[side];
     }
+    result.dists = scratch.dists.data();
+    result.sides = scratch.sides.data();
     return result;
 }
 
@@ -153,7 +158,7 @@ Winding BaseWindingForPlane(CheckerRun& run, const Vec3& normal, double dist) {
 }
 
 ClippedWinding ClipWinding(CheckerRun& run, const Winding& w, const Vec3& normal, double dist, double epsilon) {
-    const PointClassification c = ClassifyPoints(w, normal, dist, epsilon);
+    const PointClassification c = ClassifyPoints(run.clipScratch, w, normal, dist, epsilon);
     ClippedWinding result;
     if (c.counts[SideFront] == 0) {
         result.back = DuplicateWinding(w);
@@ -174,7 +179,8 @@ ClippedWinding ClipWinding(CheckerRun& run, const Winding& w, const Vec3& normal
 
 std::optional<Winding> ClipWindingFront(CheckerRun& run, Winding&& w, const Vec3& normal, double dist,
                                         double epsilon) {
-    const PointClassification c = ClassifyPoints(w, normal, dist, epsilon);
+    ClipScratch& scratch = run.clipScratch;
+    const PointClassification c = ClassifyPoints(scratch, w, normal, dist, epsilon);
     if (c.counts[SideFront] == 0) {
         return std::nullopt;
     }
@@ -182,8 +188,12 @@ std::optional<Winding> ClipWindingFront(CheckerRun& run, Winding&& w, const Vec3
         return std::move(w);
     }
     const int estimate = w.numPoints() + 4;
-    std::optional<Winding> front = NewWinding(estimate);
+    std::optional<Winding> front = std::move(scratch.spare);
+    front->points.clear();
+    front->points.reserve(static_cast<std::size_t>(estimate));
     SplitPoints(w, c, normal, dist, *front, nullptr);
+    // The cut winding's storage becomes the spare for the next cut.
+    scratch.spare = std::move(w);
     CheckClipResult(run, front, estimate);
     return front;
 }

@@ -21,6 +21,14 @@ struct Winding {
     int numPoints() const { return static_cast<int>(points.size()); }
 };
 
+/// Buffers the clipping functions reuse from cut to cut, so that cutting a winding allocates nothing
+/// once they have grown to the largest winding met.
+struct ClipScratch {
+    std::vector<double> dists;
+    std::vector<unsigned char> sides;
+    Winding spare;
+};
+
 /// The two parts of a winding cut by a plane; either may be none.
 struct ClippedWinding {
     std::optional<Winding> front;
@@ -37,7 +45,8 @@ Winding DuplicateWinding(const Winding& w);
 Winding BaseWindingForPlane(CheckerRun& run, const Vec3& normal, double dist);
 /// Cuts `w` by the plane; `w` itself is not changed.
 ClippedWinding ClipWinding(CheckerRun& run, const Winding& w, const Vec3& normal, double dist, double epsilon);
-/// Keeps the part of `w` in front of the plane; none when nothing lies in front.
+/// Keeps the part of `w` in front of the plane; none when nothing lies in front. The result takes
+/// over the storage of `w` or of a spare buffer in `run`, whichever holds it.
 std::optional<Winding> ClipWindingFront(CheckerRun& run, Winding&& w, const Vec3& normal, double dist,
                                         double epsilon);
 
