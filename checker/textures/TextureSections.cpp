@@ -132,24 +132,75 @@ std::vector<std::size_t> EarlierFrames(const CheckerRun& run, std::size_t index)
     return frames;
 }
 
-/// Calls `visit(entityNumber, brushNumber, brush)` for every brush of every entity in map order.
-template <typename Visit>
-void ForEachBrush(const CheckerRun& run, Visit visit) {
-    for (std::size_t e = 0; e < run.entities.size(); ++e) {
-        const MapEntity& entity = run.entities[e];
-        for (int b = 0; b < entity.brushCount; ++b) {
-            const std::size_t index = static_cast<std::size_t>(entity.firstBrush + b);
-            if (index < run.brushes.size()) {
-                visit(static_cast<int>(e), b, run.brushes[index]);
+/// A brush as the sections list it: in map order, named by its entity and its number there.
+struct BrushVisit {
+    int entityNumber;
+    int brushNumber;
+    std::size_t brush;
+};
+
+/// The brushes in map order and, for each texture, the brushes with a face of it. A section then
+/// asks only those brushes about a texture, rather than every brush about every texture.
+class TextureUsers {
+public:
+    TextureUsers(const CheckerRun& run, const std::vector<int>& sideTextures) : byTexture(run.textures.size()) {
+        for (std::size_t e = 0; e < run.entities.size(); ++e) {
+            const MapEntity& entity = run.entities[e];
+            for (int b = 0; b < entity.brushCount; ++b) {
+                const std::size_t index = static_cast<std::size_t>(entity.firstBrush + b);
+                if (index < run.brushes.size()) {
+                    visits.push_back({static_cast<int>(e), b, index});
+                }
+            }
+        }
+        for (std::size_t v = 0; v < visits.size(); ++v) {
+            const MapBrush& brush = run.brushes[visits[v].brush];
+            for (int s = 0; s < brush.sideCount; ++s) {
+                const std::size_t side = static_cast<std::size_t>(brush.firstSide + s);
+                if (run.sides[side].bevel) {
+                    continue;
+                }
+                const int texture = sideTextures[side];
+                // A face whose name is not in the index may match any texture by name.
+                std::vector<std::size_t>& users =
+                    texture >= 0 ? byTexture[static_cast<std::size_t>(texture)] : unindexed;
+                if (users.empty() || users.back() != v) {
+                    users.push_back(v);
+                }
             }
         }
     }
-}
+
+    /// The brushes, in map order, that may have a face of `texture` or of one of `frames`.
+    std::vector<BrushVisit> Of(std::size_t texture, const std::vector<std::size_t>& frames) const {
+        std::vector<std::size_t> positions = byTexture[texture];
+        for (const std::size_t frame : frames) {
+            positions.insert(positions.end(), byTexture[frame].begin(), byTexture[frame].end());
+        }
+        positions.insert(positions.end(), unindexed.begin(), unindexed.end());
+        if (!frames.empty() || !unindexed.empty()) {
+            std::sort(positions.begin(), positions.end());
+            positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+        }
+        std::vector<BrushVisit> result;
+        result.reserve(positions.size());
+        for (const std::size_t v : positions) {
+            result.push_back(visits[v]);
+        }
+        return result;
+    }
+
+private:
+    std::vector<BrushVisit> visits;
+    std::vector<std::vector<std::size_t>> byTexture;
+    std::vector<std::size_t> unindexed;
+};
 
 void WriteMissingTextures(CheckerRun& run) {
     ReportPrint(run, "\n========================== Missing Textures ==========================\n"
                      "      These textures cannot be found either in a pakfile or on disk.\n\n");
     const std::vector<int> sideTextures = SideTextures(run);
+    const TextureUsers users(run, sideTextures);
     BrushBoxTexts boxes(run);
     for (std::size_t t = 0; t < run.textures.size(); ++t) {
         if (run.textures[t].sourceBits != 0) {
@@ -158,13 +209,14 @@ void WriteMissingTextures(CheckerRun& run) {
         ++run.counters.missingTextures;
         ReportPrint(run, "%s\n", run.textures[t].name.c_str());
         const std::vector<std::size_t> frames = EarlierFrames(run, t);
-        ForEachBrush(run, [&](int entityNumber, int brushNumber, const MapBrush& brush) {
+        for (const BrushVisit& visit : users.Of(t, frames)) {
+            const MapBrush& brush = run.brushes[visit.brush];
             const FaceUse use = BrushUse(run, brush, t, frames, sideTextures);
             if (use != FaceUse::None) {
                 const char* suffix = use == FaceUse::Animation ? " (animation)" : "";
-                PrintBrushLine(run, boxes, entityNumber, brushNumber, brush, suffix);
+                PrintBrushLine(run, boxes, visit.entityNumber, visit.brushNumber, brush, suffix);
             }
-        });
+        }
     }
     if (run.counters.missingTextures == 0) {
         ReportPrint(run, "NONE\n");
@@ -177,6 +229,7 @@ void WriteUnextractedTextures(CheckerRun& run) {
                      "                 Compiling errors will probably result.\n\n");
     const std::vector<std::size_t> noFrames;
     const std::vector<int> sideTextures = SideTextures(run);
+    const TextureUsers users(run, sideTextures);
     BrushBoxTexts boxes(run);
     for (std::size_t t = 0; t < run.textures.size(); ++t) {
         const TextureRecord& texture = run.textures[t];
@@ -184,17 +237,18 @@ void WriteUnextractedTextures(CheckerRun& run) {
             continue;
         }
         bool named = false;
-        ForEachBrush(run, [&](int entityNumber, int brushNumber, const MapBrush& brush) {
+        for (const BrushVisit& visit : users.Of(t, noFrames)) {
+            const MapBrush& brush = run.brushes[visit.brush];
             if (BrushUse(run, brush, t, noFrames, sideTextures) == FaceUse::None) {
-                return;
+                continue;
             }
             if (!named) {
                 ReportPrint(run, "%s\n", texture.name.c_str());
                 ++run.counters.unextractedTextures;
                 named = true;
             }
-            PrintBrushLine(run, boxes, entityNumber, brushNumber, brush, "");
-        });
+            PrintBrushLine(run, boxes, visit.entityNumber, visit.brushNumber, brush, "");
+        }
     }
     if (run.counters.unextractedTextures == 0) {
         ReportPrint(run, "NONE\n");
