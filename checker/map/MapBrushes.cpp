@@ -105,12 +105,18 @@ int WholeCoordinate(double value) {
     return static_cast<int>(value);
 }
 
+/// True when the current token is the single character `c`; face lines ask this a dozen times each.
+bool TokenIs(const CheckerRun& run, char c) {
+    const std::string& token = run.script.currentToken;
+    return token.size() == 1 && token[0] == c;
+}
+
 /// Reads "( x y z )"; the "(" may lie on a later line when `openingRead` is false.
 Vec3 ReadPoint(CheckerRun& run, bool openingRead, IntPoint& whole) {
     if (!openingRead && !ReadToken(run, true)) {
         BrushParseError(run);
     }
-    if (run.script.currentToken != "(") {
+    if (!TokenIs(run, '(')) {
         BrushParseError(run);
     }
     Vec3 point{};
@@ -121,7 +127,7 @@ Vec3 ReadPoint(CheckerRun& run, bool openingRead, IntPoint& whole) {
         whole[static_cast<std::size_t>(axis)] = WholeCoordinate(value);
     }
     ReadToken(run, false);
-    if (run.script.currentToken != ")") {
+    if (!TokenIs(run, ')')) {
         BrushParseError(run);
     }
     return point;
@@ -343,7 +349,7 @@ void ParseBrush(CheckerRun& run, int entityNumber) {
     const int brushIndex = static_cast<int>(run.brushes.size()) - 1;
 
     // The end of the map ends the brush like a "}"; the entity reader reports the missing brace.
-    for (int faceCounter = 0; ReadToken(run, true) && run.script.currentToken != "}"; ++faceCounter) {
+    for (int faceCounter = 0; ReadToken(run, true) && !TokenIs(run, '}'); ++faceCounter) {
         ReadFace(run, brushIndex, faceCounter);
     }
     SetBrushContents(run, brushIndex);
