@@ -186,7 +186,9 @@ bool ReadToken(CheckerRun& run, bool crossLines) {
             continue;
         }
         CopyToken(run);
-        if (run.script.currentToken != "$include") {
+        const std::string& token = run.script.currentToken;
+        // The first character settles almost every token without a string compare.
+        if (token.empty() || token[0] != '$' || token != "$include") {
             return true;
         }
         // The included file's name stands on the same line; reading goes on inside that file.
