@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "platform/PlatformInternal.h"
 
 namespace quillon::platform {
 
@@ -63,21 +62,6 @@ std::vector<std::string> Components(const std::string& path) {
         parts.push_back(current);
     }
     return parts;
-}
-
-bool WriteAll(int descriptor, const std::string& content) {
-    std::size_t written = 0;
-    while (written < content.size()) {
-        const ssize_t count = ::write(descriptor, content.data() + written, content.size() - written);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            return false;
-        }
-        written += static_cast<std::size_t>(count);
-    }
-    return true;
 }
 
 }  // namespace
@@ -164,26 +148,6 @@ std::vector<std::string> ListFiles(const std::string& directory, const std::stri
         }
     }
     return files;
-}
-
-bool ReplaceFileAtomically(const std::string& path, const std::string& content) {
-    const PathParts parts = SplitPath(path);
-    const std::string temp = CreateTempFile(parts.drive + parts.directory, parts.name + parts.extension + ".");
-    if (temp.empty()) {
-        return false;
-    }
-    struct stat info {};
-    const mode_t mode = ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644;
-    const int descriptor = ::open(temp.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    bool written = descriptor >= 0 && WriteAll(descriptor, content) && ::fchmod(descriptor, mode) == 0;
-    if (descriptor >= 0) {
-        written = ::close(descriptor) == 0 && written;
-    }
-    if (!written || ::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    return true;
 }
 
 }  // namespace quillon::platform

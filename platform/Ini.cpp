@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "platform/PlatformInternal.h"
 
 namespace quillon::platform {
 
@@ -182,7 +181,8 @@ bool WriteProfileString(const std::string& iniPath, const std::string& section, 
         lines.push_back({"[" + section + "]", lineEnd});
         lines.push_back(keyLine);
     }
-    return ReplaceFileAtomically(iniPath, JoinLines(lines));
+    std::string error;
+    return ReplaceFileSafely(iniPath, JoinLines(lines), error, IfMissing::Create);
 }
 
 bool WriteProfileInt(const std::string& iniPath, const std::string& section, const std::string& key, int value) {

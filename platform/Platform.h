@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillon::platform {
@@ -34,6 +35,22 @@ std::string TempDirectory();
 /// Creates a new empty file with a unique name starting with `prefix` in `directory` and returns
 /// its path, or an empty text when that fails.
 std::string CreateTempFile(const std::string& directory, const std::string& prefix);
+/// The steps of a safe file replacement; tests name one to make it fail.
+enum class WriteStep {
+    None,
+    Create,  ///< the temporary file beside the target
+    Write,
+    Sync,
+    Rename,  ///< the temporary file over the target
+};
+enum class IfMissing { Fail, Create };
+/// Replaces the content of `path` by `text`: a temporary file beside it is written, synced and
+/// renamed over it, keeping the file's permissions; a symbolic link stays a link and its target
+/// gets the text. On failure the original is untouched, the temporary file is gone, `error` says
+/// why and the result is false. A missing `path` fails or is created, as `ifMissing` says.
+/// `failAt` makes one step fail.
+bool ReplaceFileSafely(const std::string& path, std::string_view text, std::string& error,
+                       IfMissing ifMissing = IfMissing::Fail, WriteStep failAt = WriteStep::None);
 /// The system's text for an error number (errno).
 std::string SystemErrorText(int errorNumber);
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Platform.h"
+
 namespace quillon {
 
 inline constexpr int MAX_INCLUDES = 8;       ///< named in the message; 7 files may be open at once
@@ -24,13 +26,7 @@ struct ScriptFile {
 };
 
 /// The steps of the crash-safe rewrite of the map file; tests name one to make it fail.
-enum class WriteStep {
-    None,
-    Create,  ///< the temporary file beside the map
-    Write,
-    Sync,
-    Rename,  ///< the temporary file over the map
-};
+using WriteStep = platform::WriteStep;
 
 struct ScriptState {
     std::vector<ScriptFile> stack;  ///< the map file first, each include above its includer

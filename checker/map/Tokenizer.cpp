@@ -5,8 +5,8 @@
 
 #include "checker/driver/CheckerRun.h"
 #include "checker/driver/FatalError.h"
-#include "checker/map/MapWriteBack.h"
 #include "checker/report/Report.h"
+#include "platform/Platform.h"
 
 namespace quillon {
 
@@ -137,7 +137,8 @@ void CopyToken(CheckerRun& run) {
 /// Writes the changed map text back; a failure leaves the map as it was and is reported.
 void ReplaceMapText(CheckerRun& run, const ScriptFile& map) {
     std::string error;
-    if (ReplaceFileSafely(map.path, std::string_view(map.text.data(), map.end), error, run.script.failWriteBackAt)) {
+    if (platform::ReplaceFileSafely(map.path, std::string_view(map.text.data(), map.end), error,
+                                   platform::IfMissing::Fail, run.script.failWriteBackAt)) {
         return;
     }
     std::fprintf(stderr, "\nWARNING: could not write the lower-cased texture names back to %s: %s\n",

@@ -1,5 +1,3 @@
-#include "checker/map/MapWriteBack.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -157,14 +155,6 @@ TEST_P(FailedWriteBackTest, OriginalStaysWholeAndTheFailureIsReported) {
 
 INSTANTIATE_TEST_SUITE_P(Steps, FailedWriteBackTest,
                          ::testing::Values(WriteStep::Create, WriteStep::Write, WriteStep::Sync, WriteStep::Rename));
-
-TEST(ReplaceFileSafely, MissingTargetIsAFailureThatCreatesNothing) {
-    test::ScratchDir scratch;
-    std::string error;
-    EXPECT_FALSE(ReplaceFileSafely(scratch.PathOf("absent.map"), "text", error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_TRUE(std::filesystem::is_empty(scratch.path()));
-}
 
 }  // namespace
 }  // namespace quillon

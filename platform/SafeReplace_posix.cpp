@@ -1,5 +1,3 @@
-#include "checker/map/MapWriteBack.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,11 +5,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "platform/Platform.h"
 
-namespace quillon {
+namespace quillon::platform {
 
 namespace {
 
@@ -55,7 +54,7 @@ std::string TemporaryPattern(const std::string& target) {
     return (directory / ("." + file.filename().string() + ".XXXXXX")).string();
 }
 
-bool WriteAll(int descriptor, std::string_view text) {
+bool WriteAllOf(int descriptor, std::string_view text) {
     std::size_t done = 0;
     while (done < text.size()) {
         const ssize_t written = ::write(descriptor, text.data() + done, text.size() - done);
@@ -70,6 +69,10 @@ bool WriteAll(int descriptor, std::string_view text) {
     return true;
 }
 
+/// A newly created file may be read by everyone and written by its owner. (Asking for the umask
+/// would change it for a moment under the other threads of the front end.)
+constexpr mode_t NEW_FILE_MODE = 0644;
+
 /// Makes the rename itself durable; a file system that cannot sync a directory loses nothing here.
 void SyncDirectoryOf(const std::string& target) {
     const std::filesystem::path file(target);
@@ -81,14 +84,16 @@ void SyncDirectoryOf(const std::string& target) {
     }
 }
 
-/// Gives the temporary file the original's permissions, then writes and syncs it. The descriptor is
-/// closed in every case.
-bool FillTemporary(int descriptor, std::string_view text, const struct stat& original, WriteSteps& steps) {
-    bool ok = steps.Run(WriteStep::Create, [&] { return ::fchmod(descriptor, original.st_mode & 07777) == 0; });
-    if (ok && ::fchown(descriptor, original.st_uid, original.st_gid) != 0) {
+/// Gives the temporary file the original's permissions (a new file those of a fresh text file),
+/// then writes and syncs it. The descriptor is closed in every case.
+bool FillTemporary(int descriptor, std::string_view text, const std::optional<struct stat>& original,
+                   WriteSteps& steps) {
+    const mode_t mode = original ? (original->st_mode & 07777) : NEW_FILE_MODE;
+    bool ok = steps.Run(WriteStep::Create, [&] { return ::fchmod(descriptor, mode) == 0; });
+    if (ok && original && ::fchown(descriptor, original->st_uid, original->st_gid) != 0) {
         // Only a privileged user may give a file away; the text matters more than its owner.
     }
-    ok = ok && steps.Run(WriteStep::Write, [&] { return WriteAll(descriptor, text); });
+    ok = ok && steps.Run(WriteStep::Write, [&] { return WriteAllOf(descriptor, text); });
     ok = ok && steps.Run(WriteStep::Sync, [&] { return ::fsync(descriptor) == 0; });
     const bool closed = ::close(descriptor) == 0;
     return ok && steps.Run(WriteStep::Write, [&] { return closed; });
@@ -96,12 +101,16 @@ bool FillTemporary(int descriptor, std::string_view text, const struct stat& ori
 
 }  // namespace
 
-bool ReplaceFileSafely(const std::string& path, std::string_view text, std::string& error, WriteStep failAt) {
+bool ReplaceFileSafely(const std::string& path, std::string_view text, std::string& error, IfMissing ifMissing,
+                       WriteStep failAt) {
     const std::string target = ResolveTarget(path);
     WriteSteps steps(failAt);
-    struct stat original {};
-    if (::stat(target.c_str(), &original) != 0) {
-        error = platform::SystemErrorText(errno);
+    std::optional<struct stat> original;
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0) {
+        original = info;
+    } else if (errno != ENOENT || ifMissing == IfMissing::Fail) {
+        error = SystemErrorText(errno);
         return false;
     }
     const std::string pattern = TemporaryPattern(target);
@@ -109,7 +118,7 @@ bool ReplaceFileSafely(const std::string& path, std::string_view text, std::stri
     name.push_back('\0');
     int descriptor = -1;
     if (!steps.Run(WriteStep::Create, [&] { return (descriptor = ::mkstemp(name.data())) >= 0; })) {
-        error = platform::SystemErrorText(steps.errorNumber);
+        error = SystemErrorText(steps.errorNumber);
         return false;
     }
     const std::string temporary = name.data();
@@ -117,11 +126,11 @@ bool ReplaceFileSafely(const std::string& path, std::string_view text, std::stri
     ok = ok && steps.Run(WriteStep::Rename, [&] { return ::rename(temporary.c_str(), target.c_str()) == 0; });
     if (!ok) {
         ::unlink(temporary.c_str());
-        error = platform::SystemErrorText(steps.errorNumber);
+        error = SystemErrorText(steps.errorNumber);
         return false;
     }
     SyncDirectoryOf(target);
     return true;
 }
 
-}  // namespace quillon
+}  // namespace quillon::platform
