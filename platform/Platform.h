@@ -106,7 +106,8 @@ void WaitForKeyPress();
 struct ChildProcess {
     long id = -1;
 };
-/// Starts `arguments[0]` with the given arguments and no console window.
+/// Starts `arguments[0]` with the given arguments and no console window; when it cannot, errno
+/// says why.
 std::optional<ChildProcess> StartProcess(const std::vector<std::string>& arguments);
 /// Waits at most `milliseconds` for the child, looking every 200 ms; returns its exit code when it
 /// has ended. POSIX gives the low 8 bits (a child's -1 reads 255); a child ended by a signal gives

@@ -33,6 +33,7 @@ int ExitCodeOf(int status) {
 
 std::optional<ChildProcess> StartProcess(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
+        errno = EINVAL;
         return std::nullopt;
     }
     std::vector<char*> argv;
@@ -41,7 +42,10 @@ std::optional<ChildProcess> StartProcess(const std::vector<std::string>& argumen
     }
     argv.push_back(nullptr);
     pid_t id = 0;
-    if (::posix_spawn(&id, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+    // posix_spawn returns its error rather than setting errno; callers read errno.
+    const int error = ::posix_spawn(&id, argv[0], nullptr, nullptr, argv.data(), environ);
+    if (error != 0) {
+        errno = error;
         return std::nullopt;
     }
     return ChildProcess{static_cast<long>(id)};

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <climits>
 
 #include "platform/Platform.h"
+#include "support/TestSupport.h"
 
 namespace quillon::platform {
 namespace {
@@ -42,8 +44,15 @@ TEST(WaitForProcess, RunningChildGivesNothingUntilItEnds) {
     EXPECT_FALSE(WaitForProcess(*child, 0).has_value());
 }
 
-TEST(StartProcess, MissingProgramIsNotStarted) {
+TEST(StartProcess, ProgramThatCannotStartSaysWhy) {
+    errno = 0;
     EXPECT_FALSE(StartProcess({"/no/such/program"}).has_value());
+    EXPECT_EQ(errno, ENOENT);
+    test::ScratchDir scratch;
+    const std::string notExecutable = scratch.Write("checker", "#!/bin/sh\nexit 0\n");
+    errno = 0;
+    EXPECT_FALSE(StartProcess({notExecutable}).has_value());
+    EXPECT_EQ(errno, EACCES);
     EXPECT_FALSE(StartProcess({}).has_value());
 }
 
