@@ -138,13 +138,15 @@ char LowerAscii(char c) {
 }
 
 /// Reads the texture name. With FixTextures the name and the white space before it are lower-cased
-/// in the script text itself, so the map can be written back with the change.
+/// in the script text itself, so the map can be written back with the change. Only the map file is
+/// written back, so names read from included files stay as written, and the uppercase check still
+/// names them rather than the closing note claiming they were converted.
 std::string ReadTextureName(CheckerRun& run, bool& capitalLowered) {
     const std::size_t fileCount = run.script.stack.size();
     const std::size_t before = fileCount > 0 ? run.script.stack.back().position : 0;
     ReadToken(run, false);
     std::string name = run.script.currentToken;
-    if (!run.derived.fixTextures || run.script.stack.size() != fileCount || fileCount == 0) {
+    if (!run.derived.fixTextures || run.script.stack.size() != fileCount || fileCount != 1) {
         return name;
     }
     ScriptFile& file = run.script.stack.back();
