@@ -7,7 +7,8 @@
 # argument and the scratch folder as its working directory, so settings name files by relative
 # paths. The checker is copied to bin/ with the built databases; a case's own db/ folder is copied
 # over them. Optional parts of a case:
-#   setup.sh          run with bash in the scratch folder before the checker (generated maps, paks)
+#   setup.sh          run with bash in the scratch folder before the checker (generated maps, paks);
+#                     $GOLDEN_LIB names the folder of shared setup helpers (lib/ beside this script)
 #   expected-exit     the exit status (required; -1 is seen as 255)
 #   expected-NAME     the file NAME must exist afterwards with exactly this content
 #   expected-absent   names of files, one a line, that must not exist afterwards
@@ -17,6 +18,8 @@ case_dir=$1
 checker=$2
 game_dir=$3
 name=$(basename "$case_dir")
+GOLDEN_LIB=$(cd "$(dirname "$0")" && pwd)/lib
+export GOLDEN_LIB
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-golden.XXXXXX")
 trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT

@@ -1,13 +1,5 @@
 # Every texture on disk and in pak0.
-le32() { printf "$(printf '\\%03o\\%03o\\%03o\\%03o' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)))"; }
-make_pak() {
-  local out=$1; shift
-  { printf 'PACK'; le32 12; le32 $((64 * $#))
-    for name in "$@"; do printf '%s' "$name"; head -c $((56 - ${#name})) /dev/zero; le32 0; le32 0; done; } >"$out"
-}
-make_wal() {
-  { head -c 56 /dev/zero; printf '%s' "$2"; head -c $((32 - ${#2})) /dev/zero; le32 0; le32 0; le32 0; } >"$1"
-}
+. "$GOLDEN_LIB/game-files.sh"
 mkdir -p quake2/baseq2/textures/e1u1
 make_pak quake2/baseq2/pak0.pak textures/e1u1/floor.wal textures/e1u1/wall.wal
 make_wal quake2/baseq2/textures/e1u1/floor.wal ""

@@ -1,13 +1,5 @@
 # Damaged paks and textures: each is skipped or reported, none stops the run.
-le32() { printf "$(printf '\\%03o\\%03o\\%03o\\%03o' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)))"; }
-make_pak() {
-  local out=$1; shift
-  { printf 'PACK'; le32 12; le32 $((64 * $#))
-    for name in "$@"; do printf '%s' "$name"; head -c $((56 - ${#name})) /dev/zero; le32 0; le32 0; done; } >"$out"
-}
-make_wal() {
-  { head -c 56 /dev/zero; printf '%s' "$2"; head -c $((32 - ${#2})) /dev/zero; le32 0; le32 0; le32 0; } >"$1"
-}
+. "$GOLDEN_LIB/game-files.sh"
 mkdir -p quake2/baseq2/textures/e1u1
 # pak0 is cut short, pak1 is no pak, pak2 claims far more directory than it holds,
 # pak3's directory lies past its end, pak4 is a folder.
