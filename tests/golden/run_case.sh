@@ -45,41 +45,5 @@ fi
 (cd "$work" && QUILLON_STANDALONE=1 ./bin/quillon2 settings.ini </dev/null >"$work/.stdout" 2>"$work/.stderr")
 status=$?
 
-failed=0
-expected_status=$(tr -d ' \r\n' <"$case_dir/expected-exit")
-if [ "$status" != "$expected_status" ]; then
-  echo "$name: exit status $status, expected $expected_status"
-  echo "--- stderr:"; cat "$work/.stderr"
-  failed=1
-fi
-
-for expected in "$case_dir"/expected-*; do
-  base=$(basename "$expected")
-  file=${base#expected-}
-  case "$file" in
-    exit|absent) continue ;;
-    stdout) actual="$work/.stdout" ;;
-    *) actual="$work/$file" ;;
-  esac
-  if [ ! -f "$actual" ]; then
-    echo "$name: $file was not written"
-    failed=1
-  elif ! cmp -s "$expected" "$actual"; then
-    echo "$name: $file differs (- expected, + actual):"
-    diff -u --label expected --label actual "$expected" "$actual" | cat -A | head -n 80
-    failed=1
-  fi
-done
-
-if [ -f "$case_dir/expected-absent" ]; then
-  while IFS= read -r file || [ -n "$file" ]; do
-    file=${file%$'\r'}
-    [ -n "$file" ] || continue
-    if [ -e "$work/$file" ]; then
-      echo "$name: $file exists but must not"
-      failed=1
-    fi
-  done <"$case_dir/expected-absent"
-fi
-
-exit $failed
+. "$(dirname "$0")/../support/compare-case.sh"
+compare_case "$case_dir" "$work" "$name" "$status"

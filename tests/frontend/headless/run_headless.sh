@@ -51,44 +51,14 @@ fi
   XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/tmp" ./bin/Quillon "${args[@]}" </dev/null >"$work/.stdout" 2>"$work/.stderr")
 status=$?
 
-mask() {
+# The work folder and the report's date and time differ from run to run.
+result_filter() {
   sed -e "s|$work|@WORK@|g" \
       -e 's|^\(Results for .* - \)[0-9][0-9]/[0-9][0-9]/[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]$|\1MM/DD/YY HH:MM:SS|' "$1"
 }
-
+. "$(dirname "$0")/../../support/compare-case.sh"
 failed=0
-expected_status=$(tr -d ' \r\n' <"$case_dir/expected-exit")
-if [ "$status" != "$expected_status" ]; then
-  echo "$name: exit status $status, expected $expected_status"
-  echo "--- stderr:"; cat "$work/.stderr"
-  failed=1
-fi
-for expected in "$case_dir"/expected-*; do
-  base=$(basename "$expected")
-  file=${base#expected-}
-  case "$file" in
-    exit|absent) continue ;;
-    stderr) actual="$work/.stderr" ;;
-    *) actual="$work/$file" ;;
-  esac
-  if [ ! -f "$actual" ]; then
-    echo "$name: $file was not written"
-    failed=1
-  elif ! cmp -s "$expected" <(mask "$actual"); then
-    echo "$name: $file differs (- expected, + actual):"
-    diff -u --label expected --label actual "$expected" <(mask "$actual") | cat -A | head -n 80
-    failed=1
-  fi
-done
-if [ -f "$case_dir/expected-absent" ]; then
-  while IFS= read -r file || [ -n "$file" ]; do
-    [ -n "$file" ] || continue
-    if [ -e "$work/$file" ]; then
-      echo "$name: $file exists but must not"
-      failed=1
-    fi
-  done <"$case_dir/expected-absent"
-fi
+compare_case "$case_dir" "$work" "$name" "$status" || failed=1
 if [ -n "$(ls -A "$work/tmp")" ]; then
   echo "$name: a temporary settings file was left behind"
   failed=1
