@@ -127,6 +127,14 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
+bool OpensClassBlock(std::string_view line) {
+    return SplitKeywordLine(line).keyword == "CLASSNAME";
+}
+
+bool ClosesClassBlock(std::string_view line) {
+    return !line.empty() && line.front() == ']';
+}
+
 std::vector<std::string_view> BlockLines(std::string_view text, int definitionOffset) {
     std::vector<std::string_view> lines;
     if (definitionOffset < 0 || static_cast<std::size_t>(definitionOffset) >= text.size()) {
@@ -135,7 +143,7 @@ std::vector<std::string_view> BlockLines(std::string_view text, int definitionOf
     for (std::size_t at = NextLineStart(text, static_cast<std::size_t>(definitionOffset)); at < text.size();
          at = NextLineStart(text, at)) {
         const std::string_view line = LineAt(text, at);
-        if (!line.empty() && line.front() == ']') {
+        if (ClosesClassBlock(line) || OpensClassBlock(line)) {
             break;
         }
         lines.push_back(line);

@@ -47,8 +47,14 @@ std::int32_t LeadingInteger(std::string_view arguments, std::size_t* consumed = 
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
+/// True for a line that opens a class block: its keyword is "CLASSNAME".
+bool OpensClassBlock(std::string_view line);
+/// True for a line that closes a class block: it starts with "]".
+bool ClosesClassBlock(std::string_view line);
+
 /// The lines of the block whose "CLASSNAME" stands at `definitionOffset`: from the line after the
-/// CLASSNAME line up to the "]" line (excluded), or to the end of the text when it has none.
+/// CLASSNAME line up to the "]" line (excluded). A block whose "]" is missing ends before the next
+/// line that opens a block, or at the end of the text.
 std::vector<std::string_view> BlockLines(std::string_view text, int definitionOffset);
 
 /// The named SPAWNFLAGS lines of that block, in file order: the value and the name between double

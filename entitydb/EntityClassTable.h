@@ -32,6 +32,8 @@ struct EntityClassTable {
     std::string baseText;                 ///< the text of the file loaded first
     std::string selectedText;             ///< the text of the file merged over it, when there was a merge
     std::string selectedPath;             ///< lower-cased path of the selected database
+    /// What was wrong in the texts loaded, one sentence each, for the programs to pass on.
+    std::vector<std::string> problems;
 };
 
 }  // namespace quillon

@@ -68,6 +68,7 @@ void ReadClassnameLine(std::string_view line, EntityClassDef& record) {
 struct ClassBlock {
     EntityClassDef record;
     bool removal = false;
+    bool closed = true;  ///< false when the "]" line is missing
 };
 
 // A flag keyword only ever sets its flag; a later 0 does not clear it.
@@ -94,16 +95,25 @@ void ApplyAttribute(ClassBlock& block, DatabaseKeyword keyword, std::string_view
 }
 
 // Reads the block whose "CLASSNAME" stands at `offset`; returns where the text after it starts.
-// A block never closed by a "]" line ends at the end of the text.
+// A block whose "]" line is missing ends before the next block's CLASSNAME line, so that one
+// missing "]" does not swallow the classes after it, or at the end of the text.
 std::size_t ReadClassBlock(std::string_view text, std::size_t offset, DatabaseReader reader, ClassBlock& block) {
     block.record.definitionOffset = static_cast<int>(offset);
     block.record.validSpawnflags = SKILL_FLAGS;
     ReadClassnameLine(LineAt(text, offset), block.record);
     std::size_t at = NextLineStart(text, offset);
-    while (at < text.size()) {
+    for (;;) {
+        if (at >= text.size()) {
+            block.closed = false;
+            break;
+        }
         const std::string_view line = LineAt(text, at);
+        if (OpensClassBlock(line)) {
+            block.closed = false;
+            break;
+        }
         at = NextLineStart(text, at);
-        if (!line.empty() && line.front() == ']') {
+        if (ClosesClassBlock(line)) {
             break;
         }
         const KeywordLine split = SplitKeywordLine(line);
@@ -139,6 +149,7 @@ int LoadEntityClasses(EntityClassTable& table, const std::string& text, bool loa
     std::vector<EntityClassDef>& classes = table.classes;
     if (loadedFirst) {
         classes.clear();
+        table.problems.clear();
     }
     const std::string_view view = text;
     const std::size_t start = view.find(START_MARKER);
@@ -157,6 +168,10 @@ int LoadEntityClasses(EntityClassTable& table, const std::string& text, bool loa
         }
         ClassBlock block;
         at = ReadClassBlock(view, found, reader, block);
+        if (!block.closed) {
+            table.problems.push_back("the block of class \"" + block.record.className +
+                                     "\" has no closing \"]\" line; it ends where the next block begins");
+        }
         if (block.record.className.empty()) {
             continue;  // a block without a name could only ever match removed records
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 
@@ -89,6 +90,15 @@ Vec3 BoxCentre(const Vec3& mins, const Vec3& maxs) {
     return centre;
 }
 
+/// Loads one database text and names on stderr what was wrong in it.
+void LoadDatabaseText(EntityClassTable& table, const std::string& text, bool loadedFirst, const std::string& path) {
+    const std::size_t before = loadedFirst ? 0 : table.problems.size();
+    LoadEntityClasses(table, text, loadedFirst, DatabaseReader::Checker);
+    for (std::size_t i = before; i < table.problems.size(); ++i) {
+        std::fprintf(stderr, "quillon2: %s: %s.\n", path.c_str(), table.problems[i].c_str());
+    }
+}
+
 }  // namespace
 
 void SetDatabasePaths(CheckerRun& run) {
@@ -108,14 +118,14 @@ bool LoadEntityDatabases(CheckerRun& run) {
         if (!ReadDatabase(selectedPath, table.baseText)) {
             return false;
         }
-        LoadEntityClasses(table, table.baseText, true, DatabaseReader::Checker);
+        LoadDatabaseText(table, table.baseText, true, selectedPath);
         return true;
     }
     if (!ReadDatabase(basePath, table.baseText) || !ReadDatabase(selectedPath, table.selectedText)) {
         return false;
     }
-    LoadEntityClasses(table, table.baseText, true, DatabaseReader::Checker);
-    LoadEntityClasses(table, table.selectedText, false, DatabaseReader::Checker);
+    LoadDatabaseText(table, table.baseText, true, basePath);
+    LoadDatabaseText(table, table.selectedText, false, selectedPath);
     return true;
 }
 

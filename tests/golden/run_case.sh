@@ -12,7 +12,8 @@
 #   expected-exit     the exit status (required; -1 is seen as 255)
 #   expected-NAME     the file NAME must exist afterwards with exactly this content
 #   expected-absent   names of files, one a line, that must not exist afterwards
-#   expected-stdout   what the checker prints on standard output
+#   expected-stdout   what the checker prints on standard output (expected-stderr: on standard error);
+#                     the scratch folder reads @WORK@ in what is compared
 set -u
 case_dir=$1
 checker=$2
@@ -22,6 +23,7 @@ GOLDEN_LIB=$(cd "$(dirname "$0")" && pwd)/lib
 export GOLDEN_LIB
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-golden.XXXXXX")
+work=$(cd "$work" && pwd -P)  # as the checker sees its own path
 trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 
 mkdir -p "$work/bin"
@@ -45,5 +47,7 @@ fi
 (cd "$work" && QUILLON_STANDALONE=1 ./bin/quillon2 settings.ini </dev/null >"$work/.stdout" 2>"$work/.stderr")
 status=$?
 
+# The scratch folder differs from run to run; messages that name it read @WORK@.
+result_filter() { sed -e "s|$work|@WORK@|g" "$1"; }
 . "$(dirname "$0")/../support/compare-case.sh"
 compare_case "$case_dir" "$work" "$name" "$status"
