@@ -73,6 +73,18 @@ bool WriteHead(const AnalysisContext& context, const GameSettings& game) {
     return WriteText(game.lastOutputFile, FormatReportHead(head), "wb");
 }
 
+/// A damaged database is read as far as it goes; the user hears what was wrong with it.
+void ReportDatabaseProblems(const EntityClassTable& table, UserInteraction& ui) {
+    if (table.problems.empty()) {
+        return;
+    }
+    std::string text = "The entity database is damaged; Quillon reads it as far as it can:";
+    for (const std::string& problem : table.problems) {
+        text += "\n" + problem + ".";
+    }
+    ui.ShowMessage(text, "Quillon", MessageIcon::Warning);
+}
+
 }  // namespace
 
 AnalysisResult RunAnalysis(const AnalysisContext& context, FrontEndSettings& settings, UserInteraction& ui,
@@ -88,6 +100,7 @@ AnalysisResult RunAnalysis(const AnalysisContext& context, FrontEndSettings& set
                                  DatabaseReader::FrontEnd)) {
         return AnalysisResult::DatabaseNotReadable;
     }
+    ReportDatabaseProblems(table, ui);
     WriteClassTableDumpFile(context.dumpPath, table);
     if (table.classes.empty()) {
         return AnalysisResult::EmptyClassTable;

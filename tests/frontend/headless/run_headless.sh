@@ -20,6 +20,7 @@ game_dir=$4
 name=$(basename "$case_dir")
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-headless.XXXXXX")
+work=$(cd "$work" && pwd -P)  # as the programs see their own paths
 trap 'rm -rf "$work"' EXIT
 
 mkdir -p "$work/bin/Quake2" "$work/home" "$work/run" "$work/tmp"
