@@ -39,7 +39,7 @@ public:
 };
 
 TEST(LaunchChecker, PassesATemporaryMapSettingsFileAndDeletesItAfterwards) {
-    StandInChecker checker("exit 1");
+    StandInChecker checker("sleep 1\nexit 1");
     FrontEndSettings settings;
     settings.game.lastMapFile = "/maps/base1.map";
     settings.game.textureDir = "/games/quake2/baseq2/textures";
@@ -59,14 +59,7 @@ TEST(LaunchChecker, PassesATemporaryMapSettingsFileAndDeletesItAfterwards) {
     EXPECT_EQ(ui.statuses[1], "");
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(checker.launch.checkerFailed);
-}
-
-TEST(LaunchChecker, AdvancesTheBusyIndicatorWhileTheCheckerRuns) {
-    StandInChecker checker("sleep 1\nexit 1");
-    FrontEndSettings settings;
-    RecordingInteraction ui;
-    EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::Continue);
-    EXPECT_GE(ui.progressSteps, 1);
+    EXPECT_GE(ui.progressSteps, 1) << "the busy indicator moves while the checker runs";
 }
 
 TEST(LaunchChecker, MissingCheckerIsReportedAndStops) {
@@ -82,24 +75,6 @@ TEST(LaunchChecker, MissingCheckerIsReportedAndStops) {
     EXPECT_EQ(ui.messages[0].title, "Quillon");
     EXPECT_TRUE(checker.TempFolderIsEmpty());
     EXPECT_TRUE(checker.launch.checkerFailed);
-}
-
-TEST(LaunchChecker, KilledCheckerIsAnAbnormalEndAndItsSettingsFileIsDeleted) {
-    StandInChecker checker("kill -9 $$");
-    FrontEndSettings settings;
-    RecordingInteraction ui;
-    EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::Continue);
-    ASSERT_EQ(ui.messages.size(), 1U);
-    EXPECT_NE(ui.messages[0].text.find("ended abnormally"), std::string::npos) << ui.messages[0].text;
-    EXPECT_TRUE(checker.TempFolderIsEmpty());
-    EXPECT_TRUE(checker.launch.checkerFailed);
-}
-
-TEST(LaunchChecker, KilledCheckerInAListRunStops) {
-    StandInChecker checker("kill -9 $$");
-    FrontEndSettings settings;
-    RecordingInteraction ui;
-    EXPECT_EQ(RunListLaunch(checker.launch, settings, ui, OutputType::OutputFileList), LaunchResult::Stop);
 }
 
 TEST(LaunchChecker, AcceptedUppercaseOfferRunsAgainWithLowerCasingForThatRunOnly) {
@@ -139,9 +114,6 @@ TEST(LaunchChecker, ListRunUsesATemporaryFileInPlaceOfTheReport) {
     EXPECT_NE(seen.find("OutputType=0x0001"), std::string::npos) << seen;
     EXPECT_NE(seen.find("Temp=" + checker.launch.tempDirectory + "MAP"), std::string::npos) << seen;
     EXPECT_EQ(ui.statuses.front(), "Building entity list");
-    EXPECT_EQ(settings.game.outputType, 0);
-    EXPECT_TRUE(settings.findEnt.temp.empty());
-    EXPECT_TRUE(checker.TempFolderIsEmpty());
 }
 
 struct ExitCase {
@@ -177,6 +149,13 @@ TEST_P(LaunchExitCodes, GiveTheirResultAndMessage) {
         EXPECT_EQ(ui.messages[0].text.rfind(c.message, 0), 0U) << ui.messages[0].text;
         EXPECT_EQ(ui.messages[0].title, "Quillon");
     }
+    // Only "all textures missing" asks whether to stop for the texture directory.
+    ASSERT_EQ(ui.questions.size(), c.exitCode == 3 ? 1U : 0U);
+    if (c.exitCode == 3) {
+        EXPECT_EQ(ui.questionKinds[0], QuestionKind::AbortForTextureDirectory);
+        EXPECT_EQ(ui.questions[0].title, "Quillon");
+        EXPECT_EQ(ui.questions[0].text.rfind("NOTE: Quillon has found that ALL textures specified in the map are", 0), 0U);
+    }
     EXPECT_EQ(std::filesystem::exists(settings.findEnt.output), c.exitCode != 4);
     EXPECT_EQ(checker.launch.checkerFailed, c.exitCode == 255) << "-1: the checker wrote nothing";
 }
@@ -199,26 +178,54 @@ INSTANTIATE_TEST_SUITE_P(
                              "A critical error occurred while examining the map file, and the file list could not be "
                              "generated. Generate a normal Quillon report and correct the errors reported."}));
 
-TEST(HandleCheckerExit, AllTexturesMissingAsksWhetherToAbort) {
-    CheckerLaunch launch;
+struct FaultCase {
+    const char* name;
+    const char* ending;  ///< the last lines of the stand-in checker
+    bool failed;         ///< the front end sees the run as failed
+};
+
+/// However the checker ends (a crash, a kill, a stray code, a checker that tampered with its
+/// files), the run's temporary files are removed, and only a clean end lets a list be opened.
+class LaunchFaults : public testing::TestWithParam<FaultCase> {};
+
+TEST_P(LaunchFaults, LeaveNoTemporaryFileAndStopAListRun) {
+    const FaultCase& c = GetParam();
+    // The stand-in writes into the list run's stand-in report, when there is one.
+    StandInChecker checker(std::string("temp=$(sed -n 's/^Temp=//p' \"$1\" | head -n 1)\n"
+                                       "[ -n \"$temp\" ] && printf 'partial output' > \"$temp\"\n") +
+                           c.ending);
     FrontEndSettings settings;
     RecordingInteraction ui;
-    ui.yesNoAnswers = {true};
-    EXPECT_EQ(HandleCheckerExit(3, launch, settings, ui), LaunchResult::Abort);
-    ASSERT_EQ(ui.questions.size(), 1U);
-    EXPECT_EQ(ui.questionKinds[0], QuestionKind::AbortForTextureDirectory);
-    EXPECT_EQ(ui.questions[0].title, "Quillon");
-    EXPECT_EQ(ui.questions[0].text.rfind("NOTE: Quillon has found that ALL textures specified in the map are", 0), 0U);
+    EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::Continue);
+    EXPECT_TRUE(checker.TempFolderIsEmpty());
+    EXPECT_EQ(checker.launch.checkerFailed, c.failed);
+    ASSERT_EQ(ui.messages.size(), c.failed ? 1U : 0U);
+    if (c.failed) {
+        EXPECT_NE(ui.messages[0].text.find(checker.launch.checkerPath + " ended abnormally (exit code="),
+                  std::string::npos)
+            << ui.messages[0].text;
+    }
+    const LaunchResult listResult = c.failed ? LaunchResult::Stop : LaunchResult::Continue;
+    for (const OutputType mode : {OutputType::OutputEntityList, OutputType::OutputFileList}) {
+        EXPECT_EQ(RunListLaunch(checker.launch, settings, ui, mode), listResult);
+        EXPECT_TRUE(checker.TempFolderIsEmpty());
+        EXPECT_TRUE(settings.findEnt.temp.empty());
+        EXPECT_TRUE(settings.fileList.temp.empty());
+        EXPECT_EQ(settings.game.outputType, 0);
+    }
 }
 
-TEST(HandleCheckerExit, UppercaseTexturesWithDontAskContinueWithoutTheOffer) {
-    CheckerLaunch launch;
-    FrontEndSettings settings;
-    settings.game.dontAsk = 1;
-    RecordingInteraction ui;
-    EXPECT_EQ(HandleCheckerExit(2, launch, settings, ui), LaunchResult::Continue);
-    EXPECT_EQ(ui.uppercaseOffers, 0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Endings, LaunchFaults,
+    testing::Values(FaultCase{"Completes", "exit 1", false},
+                    FaultCase{"Crashes", "kill -SEGV $$", true},
+                    FaultCase{"Aborts", "kill -ABRT $$", true},
+                    FaultCase{"IsTerminated", "kill -TERM $$", true},
+                    FaultCase{"IsKilled", "kill -KILL $$", true},
+                    FaultCase{"ExitsWithAStrayCode", "exit 9", true},
+                    FaultCase{"RemovesItsSettingsFile", "rm -f \"$1\"\nexit 1", false},
+                    FaultCase{"LocksItsSettingsFileThenCrashes", "chmod 000 \"$1\"\nkill -SEGV $$", true}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 struct NoMatchCase {
     int option;
