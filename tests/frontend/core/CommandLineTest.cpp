@@ -5,9 +5,10 @@
 namespace quillon {
 namespace {
 
+/// Stored settings whose every value a command line could change: easy, hard and deathmatch.
 GameSettings Stored() {
     GameSettings game;
-    game.show = 15;
+    game.show = SHOW_EASY | SHOW_HARD | SHOW_DEATHMATCH;
     game.findBadWals = 1;
     game.fixTextures = 1;
     game.lastMapFile = "/maps/old.map";
@@ -15,125 +16,86 @@ GameSettings Stored() {
     return game;
 }
 
-TEST(CommandLine, DeathmatchWithMapNameSelectsOnlyDeathmatchAndAddsTheExtension) {
+CommandLineOptions Options(const std::string& commandLine) {
     GameSettings game = Stored();
-    const CommandLineOptions options = ApplyCommandLine("-dm +read mapname", game);
-    EXPECT_TRUE(options.fromCommandLine);
-    EXPECT_EQ(game.show, 8);
-    EXPECT_EQ(game.findBadWals, 0);
-    EXPECT_EQ(game.fixTextures, 0);
-    EXPECT_EQ(game.lastMapFile, "mapname.map");
-    EXPECT_EQ(game.lastOutputFile, "/maps/old.txt");
+    return ApplyCommandLine(commandLine, game);
 }
 
-TEST(CommandLine, QuotedReportNameWithBlankGetsTxtAppended) {
-    GameSettings game = Stored();
-    const CommandLineOptions options = ApplyCommandLine("+write \"my report\" +go", game);
-    EXPECT_EQ(game.lastOutputFile, "my report.txt");
-    EXPECT_TRUE(options.go);
-    EXPECT_TRUE(options.syntaxErrors.empty());
-}
-
-TEST(CommandLine, QuotedNameWithoutClosingMarkIsASyntaxErrorAndClearsTheName) {
-    GameSettings game = Stored();
-    const CommandLineOptions options = ApplyCommandLine("+write \"my report -dm", game);
-    ASSERT_EQ(options.syntaxErrors.size(), 1U);
-    EXPECT_EQ(options.syntaxErrors[0], "Syntax error: No matching double-quotation mark");
-    EXPECT_EQ(game.lastOutputFile, "");
-    EXPECT_EQ(game.show, 15) << "the unfinished name is no option text";
-}
-
-TEST(CommandLine, QuestionMarkAnywhereAsksForTheUsage) {
-    GameSettings game = Stored();
-    EXPECT_TRUE(ApplyCommandLine("-dm ? +go", game).showUsage);
-    EXPECT_TRUE(ApplyCommandLine("-easy?", game).showUsage);
-    EXPECT_FALSE(ApplyCommandLine("-easy", game).showUsage);
-}
-
-TEST(CommandLine, CheatAloneKeepsTheStoredLevels) {
-    GameSettings game = Stored();
-    game.show = SHOW_EASY | SHOW_HARD;
-    ApplyCommandLine("-cheat", game);
-    EXPECT_EQ(game.show, SHOW_EASY | SHOW_HARD | SHOW_CHEAT);
-    EXPECT_EQ(game.findBadWals, 0);
-}
-
-TEST(CommandLine, EmptyCommandLineChangesNothing) {
-    GameSettings game = Stored();
-    const CommandLineOptions options = ApplyCommandLine("  ", game);
-    EXPECT_FALSE(options.fromCommandLine);
-    EXPECT_EQ(game.show, 15);
-    EXPECT_EQ(game.findBadWals, 1);
-    EXPECT_EQ(game.lastMapFile, "/maps/old.map");
-}
-
-TEST(CommandLine, TextureOptionsWithoutLevelsKeepTheStoredOnes) {
-    GameSettings game = Stored();
-    game.findBadWals = 0;
-    const CommandLineOptions options = ApplyCommandLine("-tex", game);
-    EXPECT_EQ(game.findBadWals, 1);
-    EXPECT_EQ(game.fixTextures, 1);
-    EXPECT_FALSE(options.lowerCase);
-}
-
-TEST(CommandLine, LevelOptionsWithTextureOptionsTurnOnOnlyThoseGiven) {
-    GameSettings game = Stored();
-    const CommandLineOptions options = ApplyCommandLine("-sp -locase", game);
-    EXPECT_EQ(game.show, SHOW_EASY | SHOW_NORMAL | SHOW_HARD);
-    EXPECT_EQ(game.findBadWals, 0);
-    EXPECT_EQ(game.fixTextures, 1);
-    EXPECT_TRUE(options.lowerCase);
-}
-
-struct LevelCase {
-    const char* commandLine;
+struct SettingsCase {
+    const char* name;
+    std::string commandLine;
     int show;
+    int findBadWals;
+    int fixTextures;
+    const char* map;
+    const char* report;
 };
 
-class CommandLineLevels : public testing::TestWithParam<LevelCase> {};
+class CommandLineSettings : public testing::TestWithParam<SettingsCase> {};
 
-TEST_P(CommandLineLevels, SetsTheLevelBits) {
+TEST_P(CommandLineSettings, ChangeTheStoredSettings) {
+    const SettingsCase& c = GetParam();
     GameSettings game = Stored();
-    ApplyCommandLine(GetParam().commandLine, game);
-    EXPECT_EQ(game.show, GetParam().show);
+    ApplyCommandLine(c.commandLine, game);
+    EXPECT_EQ(game.show, c.show);
+    EXPECT_EQ(game.findBadWals, c.findBadWals);
+    EXPECT_EQ(game.fixTextures, c.fixTextures);
+    EXPECT_EQ(game.lastMapFile, c.map);
+    EXPECT_EQ(game.lastOutputFile, c.report);
 }
 
-INSTANTIATE_TEST_SUITE_P(Options, CommandLineLevels,
-                         testing::Values(LevelCase{"-easy", 1}, LevelCase{"-normal", 2}, LevelCase{"-hard", 4},
-                                         LevelCase{"-sp", 7}, LevelCase{"-dm", 8}, LevelCase{"-hard -easy", 5},
-                                         LevelCase{"-DM -Cheat", 24}, LevelCase{"+go -normal -dm", 10}));
+const char* const OLD_MAP = "/maps/old.map";
+const char* const OLD_REPORT = "/maps/old.txt";
 
-TEST(CommandLine, FileNamesKeepTheirCaseAndAreNoOptions) {
-    GameSettings game = Stored();
-    ApplyCommandLine("+READ Maps/My-DM-Easy +write Reports/Base1.TXT", game);
-    EXPECT_EQ(game.lastMapFile, "Maps/My-DM-Easy.map");
-    EXPECT_EQ(game.lastOutputFile, "Reports/Base1.TXT");
-    EXPECT_EQ(game.show, 15);
-    EXPECT_EQ(game.findBadWals, 1);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Lines, CommandLineSettings,
+    testing::Values(
+        SettingsCase{"BlankLineChangesNothing", "  ", 13, 1, 1, OLD_MAP, OLD_REPORT},
+        SettingsCase{"MapNameGetsItsExtension", "-dm +read mapname", 8, 0, 0, "mapname.map", OLD_REPORT},
+        SettingsCase{"QuotedReportNameWithBlankGetsTxt", "+write \"my report\" +go", 13, 1, 1, OLD_MAP, "my report.txt"},
+        // The unfinished name is no option text: "-dm" inside it selects nothing.
+        SettingsCase{"UnclosedQuoteClearsTheName", "+write \"my report -dm", 13, 1, 1, OLD_MAP, ""},
+        SettingsCase{"CheatAloneKeepsTheStoredLevels", "-cheat", 13 | SHOW_CHEAT, 0, 0, OLD_MAP, OLD_REPORT},
+        SettingsCase{"TexWithoutLevelsKeepsStoredTextureOptions", "-tex", 13, 1, 1, OLD_MAP, OLD_REPORT},
+        SettingsCase{"LevelsWithTexTurnOnOnlyTex", "-dm -tex", 8, 1, 0, OLD_MAP, OLD_REPORT},
+        SettingsCase{"LevelsWithLocaseTurnOnOnlyLocase", "-sp -locase", 7, 0, 1, OLD_MAP, OLD_REPORT},
+        SettingsCase{"Easy", "-easy", 1, 0, 0, OLD_MAP, OLD_REPORT},
+        SettingsCase{"Normal", "-normal", 2, 0, 0, OLD_MAP, OLD_REPORT},
+        SettingsCase{"Hard", "-hard", 4, 0, 0, OLD_MAP, OLD_REPORT},
+        SettingsCase{"HardAndEasy", "-hard -easy", 5, 0, 0, OLD_MAP, OLD_REPORT},
+        SettingsCase{"AnyCase", "-DM -Cheat", 24, 0, 0, OLD_MAP, OLD_REPORT},
+        SettingsCase{"AfterGo", "+go -normal -dm", 10, 0, 0, OLD_MAP, OLD_REPORT},
+        SettingsCase{"FileNamesKeepTheirCaseAndAreNoOptions", "+READ Maps/My-DM-Easy +write Reports/Base1.TXT", 13, 1,
+                     1, "Maps/My-DM-Easy.map", "Reports/Base1.TXT"},
+        SettingsCase{"ExtensionsAreJudgedByTheFileNameAlone", "+read base1.MAP +write ../out/report", 13, 1, 1,
+                     "base1.MAP", "../out/report.txt"},
+        SettingsCase{"ReportWithOtherExtensionKeepsIt", "+write report.log", 13, 1, 1, OLD_MAP, "report.log"},
+        SettingsCase{"JoinedArgumentWithBlank", JoinArguments({"+read", "my maps/e1m1", "+go"}), 13, 1, 1,
+                     "my maps/e1m1.map", OLD_REPORT}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
-TEST(CommandLine, ExtensionsAreJudgedByTheFileNameAlone) {
-    GameSettings game = Stored();
-    ApplyCommandLine("+read base1.MAP +write ../out/report", game);
-    EXPECT_EQ(game.lastMapFile, "base1.MAP");
-    EXPECT_EQ(game.lastOutputFile, "../out/report.txt");
-    ApplyCommandLine("+write report.log", game);
-    EXPECT_EQ(game.lastOutputFile, "report.log");
-}
-
-TEST(CommandLine, YesIsAWordOfItsOwn) {
-    GameSettings game = Stored();
-    EXPECT_TRUE(ApplyCommandLine("+go -y", game).assumeYes);
-    EXPECT_FALSE(ApplyCommandLine("+go -yes", game).assumeYes);
-    EXPECT_FALSE(ApplyCommandLine("+read my -y.map", game).assumeYes);
+TEST(CommandLine, OptionsOfTheRun) {
+    EXPECT_FALSE(Options("  ").fromCommandLine);
+    EXPECT_TRUE(Options("-dm").fromCommandLine);
+    EXPECT_TRUE(Options("+write \"my report\" +go").go);
+    EXPECT_TRUE(Options("+write \"my report\" +go").syntaxErrors.empty());
+    EXPECT_EQ(Options("+write \"my report -dm").syntaxErrors,
+              std::vector<std::string>{"Syntax error: No matching double-quotation mark"});
+    EXPECT_TRUE(Options("-sp -locase").lowerCase);
+    EXPECT_FALSE(Options("-tex").lowerCase);
+    // A question mark anywhere asks for the usage.
+    EXPECT_TRUE(Options("-dm ? +go").showUsage);
+    EXPECT_TRUE(Options("-easy?").showUsage);
+    EXPECT_FALSE(Options("-easy").showUsage);
+    // "-y" is a word of its own.
+    EXPECT_TRUE(Options("+go -y").assumeYes);
+    EXPECT_FALSE(Options("+go -yes").assumeYes);
+    EXPECT_FALSE(Options("+read my -y.map").assumeYes);
 }
 
 TEST(JoinArguments, QuotesArgumentsWithBlanks) {
     EXPECT_EQ(JoinArguments({"-dm", "+write", "my report", "+go"}), "-dm +write \"my report\" +go");
     EXPECT_EQ(JoinArguments({"+write", "\"my report"}), "+write \"my report");
-    GameSettings game = Stored();
-    ApplyCommandLine(JoinArguments({"+read", "my maps/e1m1", "+go"}), game);
-    EXPECT_EQ(game.lastMapFile, "my maps/e1m1.map");
 }
 
 }  // namespace
