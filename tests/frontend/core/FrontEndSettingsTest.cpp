@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "frontend/core/ProgramPaths.h"
 #include "frontend/core/Version.h"
 #include "support/TestSupport.h"
@@ -36,6 +38,13 @@ FrontEndSettings EveryKeySet(const std::string& existingMap) {
     return settings;
 }
 
+auto EveryKey(const FrontEndSettings& s) {
+    const GameSettings& g = s.game;
+    return std::tie(g.show, g.autoOverwrite, g.dontAsk, g.findBadWals, g.fixTextures, g.outputType, g.lastMapFile,
+                    g.lastOutputFile, g.entityDB, g.textureDir, g.mapDir, g.outputDir, s.findEnt.output, s.findEnt.match,
+                    s.findEnt.className, s.findEnt.option, s.findEnt.sortBy, s.findEnt.matchCriteria, s.fileList.output);
+}
+
 TEST(FrontEndSettings, EveryKeySurvivesSaveAndLoad) {
     ScratchDir scratch;
     const std::string map = scratch.Write("My Map.map", "{\n}\n");
@@ -44,25 +53,7 @@ TEST(FrontEndSettings, EveryKeySurvivesSaveAndLoad) {
     ASSERT_TRUE(SaveSettings(saved, ini));
 
     const FrontEndSettings loaded = LoadSettings(ini);
-    EXPECT_EQ(loaded.game.show, 0x1d);
-    EXPECT_EQ(loaded.game.autoOverwrite, 1);
-    EXPECT_EQ(loaded.game.dontAsk, 1);
-    EXPECT_EQ(loaded.game.findBadWals, 1);
-    EXPECT_EQ(loaded.game.fixTextures, 1);
-    EXPECT_EQ(loaded.game.outputType, 2);
-    EXPECT_EQ(loaded.game.lastMapFile, map);
-    EXPECT_EQ(loaded.game.lastOutputFile, saved.game.lastOutputFile);
-    EXPECT_EQ(loaded.game.entityDB, "ctf.db");
-    EXPECT_EQ(loaded.game.textureDir, saved.game.textureDir);
-    EXPECT_EQ(loaded.game.mapDir, saved.game.mapDir);
-    EXPECT_EQ(loaded.game.outputDir, saved.game.outputDir);
-    EXPECT_EQ(loaded.findEnt.output, saved.findEnt.output);
-    EXPECT_EQ(loaded.findEnt.match, "door");
-    EXPECT_EQ(loaded.findEnt.className, "All");
-    EXPECT_EQ(loaded.findEnt.option, 2);
-    EXPECT_EQ(loaded.findEnt.sortBy, 1);
-    EXPECT_EQ(loaded.findEnt.matchCriteria, 2);
-    EXPECT_EQ(loaded.fileList.output, saved.fileList.output);
+    EXPECT_EQ(EveryKey(loaded), EveryKey(saved));
 }
 
 TEST(FrontEndSettings, IntegersAreWrittenAsFourHexDigitsAndTempKeysAreWritten) {
@@ -128,19 +119,14 @@ TEST(FrontEndSettings, SavingCreatesTheSettingsFolder) {
     EXPECT_EQ(LoadSettings(ini).game.show, 15);
 }
 
-TEST(SettingsFileLocation, PortableInstallKeepsItsSettingsBesideTheProgram) {
-    ScratchDir scratch;
-    const std::string programDir = scratch.path().string() + "/";
-    scratch.Write("quillon.ini", "[Quake2]\n");
-    EXPECT_EQ(SettingsFileLocation(programDir, "/xdg", "/home/u"), programDir + "quillon.ini");
-}
-
-TEST(SettingsFileLocation, OtherwiseTheUsersConfigurationFolder) {
+TEST(SettingsFileLocation, BesideAPortableProgramElseTheUsersConfigurationFolder) {
     ScratchDir scratch;
     const std::string programDir = scratch.path().string() + "/";
     EXPECT_EQ(SettingsFileLocation(programDir, "/xdg/", "/home/u"), "/xdg/quillon/quillon.ini");
     EXPECT_EQ(SettingsFileLocation(programDir, "", "/home/u"), "/home/u/.config/quillon/quillon.ini");
     EXPECT_EQ(SettingsFileLocation(programDir, "relative/xdg", "/home/u"), "/home/u/.config/quillon/quillon.ini");
+    scratch.Write("quillon.ini", "[Quake2]\n");
+    EXPECT_EQ(SettingsFileLocation(programDir, "/xdg", "/home/u"), programDir + "quillon.ini");
 }
 
 TEST(ProgramPaths, CheckerAndDatabasesLiveInTheGameFolder) {

@@ -3,32 +3,28 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace quillon {
 namespace {
 
-/// What a headless interaction printed.
+/// A stream that keeps what a headless interaction printed.
 class PrintedMessages {
 public:
-    PrintedMessages() : file(std::tmpfile()) {}
-    ~PrintedMessages() { std::fclose(file); }
-    PrintedMessages(const PrintedMessages&) = delete;
-    PrintedMessages& operator=(const PrintedMessages&) = delete;
-
-    std::FILE* Stream() { return file; }
+    std::FILE* Stream() { return file.get(); }
     std::string Text() {
-        std::fflush(file);
-        std::rewind(file);
+        std::fflush(file.get());
+        std::rewind(file.get());
         std::string text;
-        for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
+        for (int c = std::fgetc(file.get()); c != EOF; c = std::fgetc(file.get())) {
             text += static_cast<char>(c);
         }
         return text;
     }
 
 private:
-    std::FILE* file;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{std::tmpfile(), &std::fclose};
 };
 
 TEST(HeadlessInteraction, MessagesGoOutPrefixedOnce) {

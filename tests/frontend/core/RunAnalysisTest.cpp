@@ -84,17 +84,14 @@ TEST_F(AnalysisRun, ClassTableDumpIsWrittenOnlyIntoAnExistingFolder) {
     EXPECT_EQ(ReadFileBytes(context.dumpPath).rfind("   classname: worldspawn\n      offset: ", 0), 0U);
 }
 
-TEST_F(AnalysisRun, MapNameWithoutExtensionGetsIt) {
-    settings.game.lastMapFile = scratch.PathOf("maps/base1");
-    EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::Continue})), AnalysisResult::Done);
-    EXPECT_EQ(settings.game.lastMapFile, scratch.PathOf("maps/base1.map"));
-}
-
-TEST_F(AnalysisRun, DotsInFolderNamesDoNotCountAsTheExtension) {
+TEST_F(AnalysisRun, MapNameWithoutExtensionGetsItWhateverTheFolderIsCalled) {
     scratch.Write("my.maps/base1.map", MapEntity({{"classname", "worldspawn"}}));
-    settings.game.lastMapFile = scratch.PathOf("my.maps/base1");
-    EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::Continue})), AnalysisResult::Done);
-    EXPECT_EQ(settings.game.lastMapFile, scratch.PathOf("my.maps/base1.map"));
+    for (const std::string name : {"maps/base1", "my.maps/base1"}) {
+        settings.game.lastMapFile = scratch.PathOf(name);
+        EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::Continue})), AnalysisResult::Done);
+        EXPECT_EQ(settings.game.lastMapFile, scratch.PathOf(name + ".map"));
+        checkerRuns = 0;
+    }
 }
 
 TEST_F(AnalysisRun, RunAgainWritesAFreshHeadBeforeEachCheckerRun) {
@@ -106,55 +103,22 @@ TEST_F(AnalysisRun, RunAgainWritesAFreshHeadBeforeEachCheckerRun) {
     EXPECT_EQ(report.find("QUILLON 1.1", 1), std::string::npos);
 }
 
-TEST_F(AnalysisRun, AbortLeavesTheTotalsOut) {
+TEST_F(AnalysisRun, AbortLeavesTheTotalsOutButAStoppedCheckerGetsThem) {
     EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::Abort})), AnalysisResult::Aborted);
     EXPECT_EQ(Report().find("TOTALS"), std::string::npos);
     EXPECT_FALSE(AnalysisFailureText(AnalysisResult::Aborted, context, settings.game).has_value());
-}
-
-TEST_F(AnalysisRun, CheckerThatStoppedStillGetsTheTotals) {
+    checkerRuns = 0;
     EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::Stop})), AnalysisResult::Done);
     EXPECT_NE(Report().find("TOTALS"), std::string::npos);
 }
 
-TEST_F(AnalysisRun, MissingMapWritesNothing) {
-    settings.game.lastMapFile = scratch.PathOf("maps/gone.map");
-    EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({})), AnalysisResult::MapNotReadable);
-    EXPECT_EQ(checkerRuns, 0);
-    EXPECT_FALSE(std::filesystem::exists(settings.game.lastOutputFile));
-    EXPECT_EQ(AnalysisFailureText(AnalysisResult::MapNotReadable, context, settings.game),
-              "Cannot find " + settings.game.lastMapFile + "\n");
-}
-
-TEST_F(AnalysisRun, MissingDatabaseWritesNothing) {
-    context.database.fileName = "mod.db";
-    context.database.fullPath = paths.gameDir + "mod.db";
-    EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({})), AnalysisResult::DatabaseNotReadable);
-    EXPECT_FALSE(std::filesystem::exists(settings.game.lastOutputFile));
-    EXPECT_EQ(AnalysisFailureText(AnalysisResult::DatabaseNotReadable, context, settings.game),
-              "Cannot find entity database " + paths.gameDir + "mod.db\n");
-}
-
-TEST_F(AnalysisRun, DatabaseWithoutClassesIsInvalid) {
-    scratch.Write("Quake2/quake2.db", "not a database\r\n__START__\r\nCLASSNAME worldspawn\r\n]\r\n");
-    EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({})), AnalysisResult::EmptyClassTable);
-    EXPECT_FALSE(std::filesystem::exists(settings.game.lastOutputFile));
-    EXPECT_EQ(AnalysisFailureText(AnalysisResult::EmptyClassTable, context, settings.game),
-              "Invalid entity database " + context.database.fullPath + "\n");
-}
-
-TEST_F(AnalysisRun, ReportThatCannotBeCreatedStopsBeforeTheChecker) {
-    settings.game.lastOutputFile = scratch.PathOf("no/such/folder/report.txt");
-    EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({})), AnalysisResult::ReportNotWritable);
-    EXPECT_EQ(checkerRuns, 0);
-}
-
 TEST_F(AnalysisRun, SelectedDatabaseIsMergedOverTheBaseOne) {
     context.database = {"mod.db",
-                        scratch.Write("Quake2/mod.db", test::DatabaseText("CLASSNAME monster_soldier\nLOAD models/mod.md2\n]\n")),
+                        scratch.Write("Quake2/mod.db", test::DatabaseText("CLASSNAME Monster_Soldier\nLOAD models/mod.md2\n]\n")),
                         "Mod", "the mod"};
     EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::Continue})), AnalysisResult::Done);
     const std::string report = Report();
+    // The class is replaced whatever the case of its name.
     EXPECT_NE(report.find("models/mod.md2"), std::string::npos);
     EXPECT_EQ(report.find("models/soldier.md2"), std::string::npos);
     EXPECT_NE(report.find("Total number of brush models = 1\n"), std::string::npos) << "worldspawn from the base";
@@ -175,25 +139,50 @@ protected:
         ::chmod(paths.checkerPath.c_str(), 0755);
     }
 
+    /// Runs Go and expects it to stop with the one message `text` (the checker never ran) and no report.
+    void ExpectStopped(GoOutcome outcome, GoField focus, const std::string& text) {
+        ui.messages.clear();
+        const GoResult go = RunGo(request, settings, ui, launch);
+        EXPECT_EQ(go.outcome, outcome) << text;
+        EXPECT_EQ(go.focus, focus) << text;
+        ASSERT_EQ(ui.messages.size(), 1U) << text;
+        EXPECT_EQ(ui.messages[0].text, text);
+        EXPECT_EQ(ui.messages[0].title, "Quillon");
+        EXPECT_FALSE(std::filesystem::exists(settings.game.lastOutputFile)) << text;
+    }
+
     GoRequest request;
     CheckerLaunch launch;
 };
 
-TEST_F(GoRun, EmptyMapNameIsRefused) {
+TEST_F(GoRun, IncompleteFieldsAreRefusedInOrder) {
+    const GameSettings complete = settings.game;
+    settings.game.show = 0;
+    request.selectedDatabase.reset();
+    settings.game.lastOutputFile.clear();
     settings.game.lastMapFile.clear();
-    const GoResult go = RunGo(request, settings, ui, launch);
-    EXPECT_EQ(go.outcome, GoOutcome::NotStarted);
-    EXPECT_EQ(go.focus, GoField::MapFile);
-    ASSERT_EQ(ui.messages.size(), 1U);
-    EXPECT_EQ(ui.messages[0].text, "You must supply a map filename.");
-    EXPECT_EQ(ui.messages[0].title, "Quillon");
+    ExpectStopped(GoOutcome::NotStarted, GoField::MapFile, "You must supply a map filename.");
+    settings.game.lastMapFile = complete.lastMapFile;
+    ExpectStopped(GoOutcome::NotStarted, GoField::OutputFile, "You must supply an output filename.");
+    settings.game.lastOutputFile = complete.lastOutputFile;
+    ExpectStopped(GoOutcome::NotStarted, GoField::Database, "You must select an entity database.");
+    request.selectedDatabase = 0;
+    ExpectStopped(GoOutcome::NotStarted, GoField::None, "You must select at least one output option.");
 }
 
-TEST_F(GoRun, EmptyReportNameIsRefused) {
-    settings.game.lastOutputFile.clear();
-    const GoResult go = RunGo(request, settings, ui, launch);
-    EXPECT_EQ(go.focus, GoField::OutputFile);
-    EXPECT_EQ(ui.messages.at(0).text, "You must supply an output filename.");
+TEST_F(GoRun, InputThatCannotBeReadOrWrittenFailsBeforeTheChecker) {
+    const GameSettings complete = settings.game;
+    settings.game.lastMapFile = scratch.PathOf("maps/gone");
+    ExpectStopped(GoOutcome::Failed, GoField::None, "Cannot find " + scratch.PathOf("maps/gone.map") + "\n");
+    settings.game = complete;
+    settings.game.lastOutputFile = scratch.PathOf("no/such/folder/report.txt");
+    ExpectStopped(GoOutcome::Failed, GoField::None, "Cannot write " + settings.game.lastOutputFile + "\n");
+    settings.game = complete;
+    request.databases[0] = {"mod.db", paths.gameDir + "mod.db", "Mod", "the mod"};
+    ExpectStopped(GoOutcome::Failed, GoField::None, "Cannot find entity database " + paths.gameDir + "mod.db\n");
+    request.databases[0] = context.database;
+    scratch.Write("Quake2/quake2.db", "not a database\r\n__START__\r\nCLASSNAME worldspawn\r\n]\r\n");
+    ExpectStopped(GoOutcome::Failed, GoField::None, "Invalid entity database " + context.database.fullPath + "\n");
 }
 
 TEST_F(GoRun, ExistingReportIsReplacedOnlyWhenTheUserAgrees) {
@@ -205,25 +194,6 @@ TEST_F(GoRun, ExistingReportIsReplacedOnlyWhenTheUserAgrees) {
     EXPECT_EQ(ui.questions[0].title, "Quillon Output File");
     EXPECT_EQ(ui.questionKinds[0], QuestionKind::ReplaceOutputFile);
     EXPECT_EQ(Report(), "old report");
-}
-
-TEST_F(GoRun, AutoOverwriteReplacesWithoutAsking) {
-    InstallChecker("exit 1");
-    scratch.Write("report.txt", "old report");
-    settings.game.autoOverwrite = 1;
-    EXPECT_EQ(RunGo(request, settings, ui, launch).outcome, GoOutcome::ReportWritten);
-    EXPECT_TRUE(ui.questions.empty());
-    EXPECT_EQ(Report().rfind("QUILLON", 0), 0U);
-}
-
-TEST_F(GoRun, DatabaseAndOptionsMustBeChosen) {
-    request.selectedDatabase.reset();
-    EXPECT_EQ(RunGo(request, settings, ui, launch).focus, GoField::Database);
-    EXPECT_EQ(ui.messages.at(0).text, "You must select an entity database.");
-    request.selectedDatabase = 0;
-    settings.game.show = 0;
-    EXPECT_EQ(RunGo(request, settings, ui, launch).outcome, GoOutcome::NotStarted);
-    EXPECT_EQ(ui.messages.at(1).text, "You must select at least one output option.");
 }
 
 TEST_F(GoRun, MissingCheckerStillGivesTheTotals) {
@@ -252,13 +222,6 @@ TEST_F(GoRun, ReportRunStartsTheCheckerInReportModeWhateverWasStored) {
     EXPECT_NE(std::find(ui.statuses.begin(), ui.statuses.end(), "Performing qbsp3 and game diagnostics"),
               ui.statuses.end());
     EXPECT_EQ(settings.game.outputType, static_cast<int>(OutputType::OutputReport));
-}
-
-TEST_F(GoRun, FailedAnalysisShowsItsMessage) {
-    settings.game.lastMapFile = scratch.PathOf("gone.map");
-    const GoResult go = RunGo(request, settings, ui, launch);
-    EXPECT_EQ(go.outcome, GoOutcome::Failed);
-    EXPECT_EQ(ui.messages.at(0).text, "Cannot find " + scratch.PathOf("gone.map") + "\n");
 }
 
 }  // namespace
