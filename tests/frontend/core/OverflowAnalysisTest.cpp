@@ -41,17 +41,16 @@ const char* const RULES_DATABASE =
     "CLASSNAME misc_loader\nLOAD @message\nLOAD @noise\nLOAD @Model\nLOAD @absent\nLOAD pics/loader.pcx\n"
     "LOAD pics/m_menu.pcx\nLOAD other/picture.pcx\nLOAD readme\nLOAD \"talk\"\n]\n";
 
+std::vector<std::string> SortedSounds(const OverflowAnalysis& analysis) {
+    std::vector<std::string> names = analysis.List(ResourceKind::Sound, 0).names;
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 class OverflowAnalysisTest : public testing::Test {
 protected:
     EntityClassTable table = LoadTable(RULES_DATABASE);
 };
-
-TEST_F(OverflowAnalysisTest, WorldspawnAloneIsOneBrushModelAndTwoModelsPerLevel) {
-    const OverflowAnalysis analysis = Analyse(table, MapEntity({{"classname", "worldspawn"}}, 2));
-    EXPECT_EQ(analysis.brushModelCount, 1);
-    const std::string sections = FormatOverflowSections(analysis, {EVERY_LEVEL, "", {}});
-    EXPECT_NE(sections.find("\nModels       2\t     2\t     2\t     2\t\n"), std::string::npos) << sections;
-}
 
 TEST_F(OverflowAnalysisTest, OnlyEntitiesOfBrushClassesCountAsBrushModels) {
     const std::string map = MapEntity({{"classname", "worldspawn"}}, 3) +
@@ -61,33 +60,71 @@ TEST_F(OverflowAnalysisTest, OnlyEntitiesOfBrushClassesCountAsBrushModels) {
     EXPECT_EQ(Analyse(table, map).brushModelCount, 2);
 }
 
-TEST_F(OverflowAnalysisTest, EntityNotInEasyLoadsOnlyInTheOtherLevels) {
-    const OverflowAnalysis analysis =
-        Analyse(table, MapEntity({{"classname", "monster_soldier"}, {"spawnflags", "256"}}));
-    EXPECT_EQ(LevelsHolding(analysis, ResourceKind::Model, "models/monsters/soldier/tris.md2"), NOT_EASY);
-    EXPECT_EQ(LevelsHolding(analysis, ResourceKind::Sound, "soldier/solpain1.wav"), NOT_EASY);
-    EXPECT_EQ(LevelsHolding(analysis, ResourceKind::Image, "pics/i_soldier.pcx"), NOT_EASY);
+struct LevelCase {
+    const char* name;
+    std::string map;
+    ResourceKind kind;
+    const char* resource;
+    int levels;              ///< bit 1 << level for each level whose list holds the resource
+    std::size_t entities;    ///< records in the table, added ones included
+    const char* firstClass;  ///< the first record after sorting, or empty to skip the check
+    int firstSpawnflags;
+};
+
+void PrintTo(const LevelCase& c, std::ostream* out) {
+    *out << c.name;
 }
 
-TEST_F(OverflowAnalysisTest, DeathmatchInhibitedClassNeverReachesDeathmatch) {
-    const OverflowAnalysis analysis = Analyse(table, MapEntity({{"classname", "Monster_Boss"}}));
-    EXPECT_EQ(LevelsHolding(analysis, ResourceKind::Model, "models/monsters/boss/tris.md2"), 1 | 2 | 4);
-    ASSERT_EQ(analysis.entities.size(), 1U);
-    EXPECT_EQ(analysis.entities[0].spawnflags, 2048);
+class OverflowLevels : public OverflowAnalysisTest, public testing::WithParamInterface<LevelCase> {};
+
+TEST_P(OverflowLevels, FollowTheEntitysFlagsAndTheClassRules) {
+    const LevelCase& c = GetParam();
+    const OverflowAnalysis analysis = Analyse(table, c.map);
+    EXPECT_EQ(LevelsHolding(analysis, c.kind, c.resource), c.levels);
+    ASSERT_EQ(analysis.entities.size(), c.entities);
+    if (*c.firstClass != '\0') {
+        EXPECT_EQ(analysis.entities[0].classname, c.firstClass);
+        EXPECT_EQ(analysis.entities[0].spawnflags, c.firstSpawnflags);
+    }
 }
 
-TEST_F(OverflowAnalysisTest, SinglePlayerInhibitedClassLoadsOnlyInDeathmatch) {
-    const OverflowAnalysis analysis =
-        Analyse(table, MapEntity({{"classname", "info_player_deathmatch"}, {"spawnflags", "1"}}));
-    EXPECT_EQ(LevelsHolding(analysis, ResourceKind::Model, "models/objects/dmspot/tris.md2"), 8);
-    EXPECT_EQ(analysis.entities[0].spawnflags, 1 | 256 | 512 | 1024);
-}
+const std::string SPAWNERS =
+    MapEntity({{"classname", "misc_spawner"}, {"spawnflags", "512"}, {"item", "item_health"}, {"spawnobject", "3"}}) +
+    MapEntity({{"classname", "misc_spawner"}, {"spawnflags", "1024"}, {"spawnobject", "2"}});
 
-TEST_F(OverflowAnalysisTest, NeverInhibitedClassLoadsEverywhereAndKeepsItsOtherFlags) {
-    const OverflowAnalysis analysis = Analyse(table, MapEntity({{"classname", "misc_always"}, {"spawnflags", "3841"}}));
-    EXPECT_EQ(LevelsHolding(analysis, ResourceKind::Model, "models/always.md2"), EVERY_LEVEL);
-    EXPECT_EQ(LevelsHolding(analysis, ResourceKind::Sound, "always/one.wav"), EVERY_LEVEL);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rules, OverflowLevels,
+    testing::Values(
+        LevelCase{"EntityNotInEasyLoadsOnlyInTheOtherLevels",
+                  MapEntity({{"classname", "monster_soldier"}, {"spawnflags", "256"}}), ResourceKind::Model,
+                  "models/monsters/soldier/tris.md2", NOT_EASY, 1, "", 0},
+        LevelCase{"DeathmatchInhibitedClassNeverReachesDeathmatch", MapEntity({{"classname", "Monster_Boss"}}),
+                  ResourceKind::Model, "models/monsters/boss/tris.md2", 1 | 2 | 4, 1, "Monster_Boss", 2048},
+        LevelCase{"SinglePlayerInhibitedClassLoadsOnlyInDeathmatch",
+                  MapEntity({{"classname", "info_player_deathmatch"}, {"spawnflags", "1"}}), ResourceKind::Model,
+                  "models/objects/dmspot/tris.md2", 8, 1, "info_player_deathmatch", 1 | 256 | 512 | 1024},
+        LevelCase{"NeverInhibitedClassLoadsEverywhereAndKeepsItsOtherFlags",
+                  MapEntity({{"classname", "misc_always"}, {"spawnflags", "3841"}}), ResourceKind::Sound,
+                  "always/one.wav", EVERY_LEVEL, 1, "", 0},
+        LevelCase{"NeededClassIsAddedOnceWhenTheMapLacksIt",
+                  MapEntity({{"classname", "target_help"}, {"spawnflags", "256"}}) +
+                      MapEntity({{"classname", "target_help"}}),
+                  ResourceKind::Model, "models/helper.md2", EVERY_LEVEL, 3, "misc_helper", 0},
+        LevelCase{"NeededClassThatTheMapHasAddsNothing",
+                  MapEntity({{"classname", "target_help"}}) +
+                      MapEntity({{"classname", "MISC_HELPER"}, {"spawnflags", "2048"}}),
+                  ResourceKind::Model, "models/helper.md2", 1 | 2 | 4, 2, "MISC_HELPER", 2048},
+        LevelCase{"NeedsCanNameTheTargetsClass",
+                  MapEntity({{"classname", "trigger_needs"}, {"target", "misc_helper"}}) +
+                      MapEntity({{"classname", "trigger_needs"}}),
+                  ResourceKind::Model, "models/helper.md2", EVERY_LEVEL, 3, "misc_helper", 0},
+        LevelCase{"SpawnedEntitiesShareTheSpawnersLevels", SPAWNERS, ResourceKind::Model,
+                  "models/objects/gibs/tris.md2", EVERY_LEVEL, 2 + 2 + 1 + 1, "", 0},
+        LevelCase{"SpawnedItemSharesTheSpawnersLevels", SPAWNERS, ResourceKind::Model,
+                  "models/items/healing/medium/tris.md2", 1 | 4 | 8, 6, "item_health", 512},
+        LevelCase{"SpawnedObjectSharesTheSpawnersLevels", SPAWNERS, ResourceKind::Model,
+                  "models/objects/debris/tris.md2", 1 | 4 | 8, 6, "", 0}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(OverflowAnalysisTest, IgnoredClassIsListedApartAndLoadsNothing) {
     const std::string map = MapEntity({{"classname", "worldspawn"}}, 1) +
@@ -151,43 +188,6 @@ TEST_F(OverflowAnalysisTest, CheatWithoutPickupClassesSaysSo) {
               std::string::npos);
 }
 
-TEST_F(OverflowAnalysisTest, NeededClassIsAddedOnceWhenTheMapLacksIt) {
-    const std::string map = MapEntity({{"classname", "target_help"}, {"spawnflags", "256"}}) +
-                            MapEntity({{"classname", "target_help"}});
-    const OverflowAnalysis analysis = Analyse(table, map);
-    ASSERT_EQ(analysis.entities.size(), 3U);
-    EXPECT_EQ(analysis.entities[0].classname, "misc_helper");
-    EXPECT_EQ(analysis.entities[0].spawnflags, 0);
-    EXPECT_EQ(LevelsHolding(analysis, ResourceKind::Model, "models/helper.md2"), EVERY_LEVEL);
-}
-
-TEST_F(OverflowAnalysisTest, NeededClassThatTheMapHasAddsNothing) {
-    const std::string map = MapEntity({{"classname", "target_help"}}) +
-                            MapEntity({{"classname", "MISC_HELPER"}, {"spawnflags", "2048"}});
-    const OverflowAnalysis analysis = Analyse(table, map);
-    EXPECT_EQ(analysis.entities.size(), 2U);
-    EXPECT_EQ(LevelsHolding(analysis, ResourceKind::Model, "models/helper.md2"), 1 | 2 | 4);
-}
-
-TEST_F(OverflowAnalysisTest, NeedsCanNameTheTargetsClass) {
-    const OverflowAnalysis analysis =
-        Analyse(table, MapEntity({{"classname", "trigger_needs"}, {"target", "misc_helper"}}) +
-                           MapEntity({{"classname", "trigger_needs"}}));
-    EXPECT_EQ(analysis.entities.size(), 3U);
-    EXPECT_EQ(LevelsHolding(analysis, ResourceKind::Model, "models/helper.md2"), EVERY_LEVEL);
-}
-
-TEST_F(OverflowAnalysisTest, SpawnedEntitiesShareTheSpawnersLevels) {
-    const std::string map =
-        MapEntity({{"classname", "misc_spawner"}, {"spawnflags", "512"}, {"item", "item_health"}, {"spawnobject", "3"}}) +
-        MapEntity({{"classname", "misc_spawner"}, {"spawnflags", "1024"}, {"spawnobject", "2"}});
-    const OverflowAnalysis analysis = Analyse(table, map);
-    EXPECT_EQ(LevelsHolding(analysis, ResourceKind::Model, "models/objects/gibs/tris.md2"), EVERY_LEVEL);
-    EXPECT_EQ(LevelsHolding(analysis, ResourceKind::Model, "models/items/healing/medium/tris.md2"), 1 | 4 | 8);
-    EXPECT_EQ(LevelsHolding(analysis, ResourceKind::Model, "models/objects/debris/tris.md2"), 1 | 4 | 8);
-    EXPECT_EQ(analysis.entities.size(), 2U + 2U + 1U + 1U);
-}
-
 TEST_F(OverflowAnalysisTest, LoadReferencesTakeTheEntitysValues) {
     const std::string map = MapEntity({{"classname", "misc_loader"},
                                        {"message", "world/amb1.wav"},
@@ -202,12 +202,10 @@ TEST_F(OverflowAnalysisTest, LoadReferencesTakeTheEntitysValues) {
     EXPECT_EQ(analysis.Count(ResourceKind::Model, 0), 1);
     EXPECT_EQ(analysis.Count(ResourceKind::Sound, 0), 3);
     EXPECT_EQ(analysis.Count(ResourceKind::Image, 0), 1) << "menu pictures and other folders are not level images";
-}
-
-TEST_F(OverflowAnalysisTest, ReferenceToAnAbsentValueCountsNothing) {
-    const OverflowAnalysis analysis = Analyse(table, MapEntity({{"classname", "misc_loader"}}));
-    EXPECT_EQ(analysis.Count(ResourceKind::Model, 0), 0);
-    EXPECT_EQ(analysis.Count(ResourceKind::Sound, 0), 1);
+    // A reference to a value the entity lacks counts nothing.
+    const OverflowAnalysis bare = Analyse(table, MapEntity({{"classname", "misc_loader"}}));
+    EXPECT_EQ(bare.Count(ResourceKind::Model, 0), 0);
+    EXPECT_EQ(bare.Count(ResourceKind::Sound, 0), 1);
 }
 
 TEST_F(OverflowAnalysisTest, ConditionalSoundRulesFollowTheEntitysKeys) {
@@ -216,22 +214,15 @@ TEST_F(OverflowAnalysisTest, ConditionalSoundRulesFollowTheEntitysKeys) {
                                        {"movesnd", "2"}, {"stopsnd", "0"}, {"unlocked_sound", "4"}}) +
                             MapEntity({{"classname", "target_speaker"}, {"noise", "world/drip.wav"}});
     const OverflowAnalysis analysis = Analyse(table, map);
-    const std::vector<std::string> expected = {"rules/and.wav", "rules/eq.wav", "rules/talk.wav",
-                                               "\"doors/locked one.wav\"", "plats/move.wav",
-                                               "doors/unlocked.wav", "sound/world/drip.wav"};
-    std::vector<std::string> actual = analysis.List(ResourceKind::Sound, 0).names;
-    std::sort(actual.begin(), actual.end());
-    std::vector<std::string> sorted = expected;
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(actual, sorted);
+    EXPECT_EQ(SortedSounds(analysis),
+              (std::vector<std::string>{"\"doors/locked one.wav\"", "doors/unlocked.wav", "plats/move.wav",
+                                        "rules/and.wav", "rules/eq.wav", "rules/talk.wav", "sound/world/drip.wav"}));
 }
 
 TEST_F(OverflowAnalysisTest, OppositeSoundRulesApplyToTheOtherEntity) {
     const OverflowAnalysis analysis =
         Analyse(table, MapEntity({{"classname", "misc_rules"}, {"sounds", "5"}, {"targetname", "t"}}));
-    std::vector<std::string> actual = analysis.List(ResourceKind::Sound, 0).names;
-    std::sort(actual.begin(), actual.end());
-    EXPECT_EQ(actual, (std::vector<std::string>{"rules/neq.wav", "rules/not.wav"}));
+    EXPECT_EQ(SortedSounds(analysis), (std::vector<std::string>{"rules/neq.wav", "rules/not.wav"}));
 }
 
 TEST(OverflowResources, ImagesCompareWithoutCaseModelsAndSoundsExactly) {
@@ -277,16 +268,6 @@ TEST_F(OverflowAnalysisTest, IndentedBracesStillOpenEntities) {
     const OverflowAnalysis analysis = Analyse(table, map);
     EXPECT_EQ(analysis.brushModelCount, 1);
     EXPECT_EQ(analysis.entities.size(), 1U);
-}
-
-TEST(OverflowDatabases, RulesOfAClassReplacedByTheSelectedDatabaseComeFromIt) {
-    EntityClassTable table;
-    table.baseText = test::DatabaseText("CLASSNAME monster_soldier\nLOAD models/base.md2\n]\n");
-    table.selectedText = test::DatabaseText("CLASSNAME Monster_Soldier\nLOAD models/mod.md2\n]\n");
-    LoadEntityClasses(table, table.baseText, true, DatabaseReader::FrontEnd);
-    LoadEntityClasses(table, table.selectedText, false, DatabaseReader::FrontEnd);
-    const OverflowAnalysis analysis = Analyse(table, MapEntity({{"classname", "monster_soldier"}}));
-    EXPECT_EQ(analysis.List(ResourceKind::Model, 0).names, std::vector<std::string>{"models/mod.md2"});
 }
 
 }  // namespace

@@ -11,10 +11,6 @@ using test::Analyse;
 using test::LoadTable;
 using test::MapEntity;
 
-std::string Left(const std::string& text, std::size_t width) {
-    return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
-}
-
 std::string Dots(const std::string& text, std::size_t width) {
     return text + std::string(width - text.size(), '.');
 }
@@ -24,53 +20,6 @@ const char* const SMALL_DATABASE =
     "CLASSNAME func_door\nIS_SOLID 1\nLOAD doors/dr1_strt.wav\n]\n"
     "CLASSNAME monster_soldier\nLOAD models/monsters/soldier/tris.md2\nLOAD soldier/solpain1.wav\n"
     "LOAD pics/i_soldier.pcx\n]\n";
-
-TEST(OverflowSections, SmallMapGivesTotalsEntityListAndDetailedLists) {
-    const EntityClassTable table = LoadTable(SMALL_DATABASE);
-    const std::string map = MapEntity({{"classname", "worldspawn"}}, 1) + MapEntity({{"classname", "func_door"}}, 1) +
-                            MapEntity({{"classname", "monster_soldier"}, {"spawnflags", "256"}}) +
-                            MapEntity({{"classname", "monster_soldier"}, {"spawnflags", "2048"}});
-    const OverflowAnalysis analysis = Analyse(table, map);
-    const std::string labels = "  EASY\t  NORM\t  HARD\t    DM\t";
-    const std::string expected =
-        "\n================== MODEL, SOUND, AND IMAGE TOTALS ==================\n\n"
-        "        " + labels + "\n"
-        "Models       4\t     4\t     4\t     4\t\n"
-        "Sounds       2\t     2\t     2\t     2\t\n"
-        "Images       1\t     1\t     1\t     1\t\n\n"
-        "\n=========================== ENTITY LIST ============================\n\n"
-        "Includes spawned/dropped entities\n\n"
-        "Entity                  " + labels + "\n" +
-        Dots("func_door", 24) + "     1\t     1\t     1\t     1\t\n" +
-        Dots("monster_soldier", 24) + "     1\t     2\t     2\t     1\t\n" +
-        Dots("worldspawn", 24) + "     1\t     1\t     1\t     1\t\n"
-        "----------------------------------------------------------------------\n"
-        "Total entities               3\t     4\t     4\t     3\t\n"
-        "======================================================================\n"
-        "Total number of brush models = 2\n\n"
-        "\n============= DETAILED MODEL, SOUND, AND IMAGE LISTS =================\n\nNOTES:\n"
-        "1)  These lists contain ONLY those models, images, and\n"
-        "    sounds which contribute to the ERROR: Index overflow error.\n"
-        "2)  QUILLON does not check for the existence of sound files.\n"
-        "    This includes sounds played by target_speakers, as well\n"
-        "    as sounds which SHOULD exist but do not (e.g. trigger1.wav\n"
-        "    for trigger_multiple with sounds=3.)\n"
-        "3)  player/male model and sound/player/male sounds will be\n"
-        "    replaced at runtime by the appropriate player model and sounds.\n"
-        "4)  Inhibited brush models are included in the 256 model limit.\n"
-        "\n" + Left("Model", 48) + labels + "\n" +
-        Left("Total number of models", 48) + "     4\t     4\t     4\t     4\t" +
-        "\n(includes 2 brush models + .bsp)\n" +
-        Dots("models/monsters/soldier/tris.md2", 48) + "     X\t     X\t     X\t     X\t\n" +
-        "\n" + Left("Sound", 48) + labels + "\n" +
-        Left("Total number of sounds", 48) + "     2\t     2\t     2\t     2\t\n" +
-        Dots("doors/dr1_strt.wav", 48) + "     X\t     X\t     X\t     X\t\n" +
-        Dots("soldier/solpain1.wav", 48) + "     X\t     X\t     X\t     X\t\n" +
-        "\n" + Left("Image", 48) + labels + "\n" +
-        Left("Total number of images", 48) + "     1\t     1\t     1\t     1\t\n" +
-        Dots("pics/i_soldier.pcx", 48) + "     X\t     X\t     X\t     X\t\n";
-    EXPECT_EQ(FormatOverflowSections(analysis, {15, "", {}}), expected);
-}
 
 TEST(OverflowSections, OnlySelectedLevelsGetAColumnAndAMark) {
     const EntityClassTable table = LoadTable(SMALL_DATABASE);
