@@ -13,6 +13,17 @@
 
 namespace quillon::test {
 
+/// Runs `action`; the message of the fatal error that stopped it, or "".
+template <typename Action>
+std::string FatalMessageOf(Action&& action) {
+    try {
+        action();
+    } catch (const FatalRunError& error) {
+        return error.what();
+    }
+    return {};
+}
+
 inline std::string Num(double value) {
     std::ostringstream text;
     text << value;
@@ -61,6 +72,10 @@ inline std::string MapEntityText(const std::string& className, const std::string
     return "{\n\"classname\" \"" + className + "\"\n" + body + "}\n";
 }
 
+inline std::string World(const std::string& brushes) {
+    return MapEntityText("worldspawn", brushes);
+}
+
 struct BrushFixture {
     ScratchDir scratch;
     CheckerRun run;
@@ -68,6 +83,13 @@ struct BrushFixture {
 
     BrushFixture() {
         run.report = std::fopen(reportPath.c_str(), "w");
+        Reset();
+    }
+    /// A fresh run that keeps writing to the same report.
+    void Reset() {
+        std::FILE* const report = run.report;
+        run = CheckerRun();
+        run.report = report;
         run.derived.textureDir = scratch.PathOf("textures");
         run.derived.baseGameDir = scratch.PathOf("") + "/";
     }
@@ -83,12 +105,7 @@ struct BrushFixture {
     std::string Read(const std::string& text) {
         const std::string path = scratch.Write("test.map", text);
         run.settings.lastMapFile = path;
-        try {
-            ReadMapFile(run, path);
-        } catch (const FatalRunError& error) {
-            return error.what();
-        }
-        return {};
+        return FatalMessageOf([&] { ReadMapFile(run, path); });
     }
     std::string Report() {
         std::fflush(run.report);

@@ -1,70 +1,33 @@
-// The map reader's tables at their limits: 8192 brushes, 65536 brush sides (face lines and bevels)
-// and 1024 textures. Each limit is filled exactly, then passed by one.
+// The map reader's tables at their limits: 8192 brushes, 65536 brush sides and 1024 textures.
+// Each limit is filled exactly; passing it by one is fatal.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
-#include "checker/map/MapEntities.h"
-#include "support/TestSupport.h"
+#include "checker/map/BrushFixture.h"
 
 namespace quillon {
 namespace {
 
-const char* const BRUSH_LIMIT_MESSAGE =
-    "MAX_MAP_BRUSHES (8192) - The map has too many brushes.\nCorrective action: Simplify, make it smaller, or split it up.";
-const char* const SIDE_LIMIT_WHILE_READING =
-    "MAX_MAP_BRUSHSIDES (65536) - Your map is too complex.\nCorrective action: Simplify, make it smaller, or split it up.";
-const char* const SIDE_LIMIT_WHILE_BEVELLING =
-    "MAX_MAP_BRUSHSIDES (65536) - The map is too complex.\nCorrective action: Simplify, make it smaller, or split it up.";
-const char* const TEXTURE_LIMIT_MESSAGE = "MAX_MAP_TEXTURES (1024) - Your map contains too many unique textures.\n";
+using test::World;
 
 // The faces of a 32-unit cube around the origin, each plane given by three points.
-const char* const MINUS_X = "( -16 -16 -16 ) ( -16 -15 -16 ) ( -16 -16 -15 )";
-const char* const MINUS_Y = "( -16 -16 -16 ) ( -16 -16 -15 ) ( -15 -16 -16 )";
-const char* const MINUS_Z = "( -16 -16 -16 ) ( -15 -16 -16 ) ( -16 -15 -16 )";
-const char* const PLUS_X = "( 16 16 16 ) ( 16 16 17 ) ( 16 17 16 )";
-const char* const PLUS_Y = "( 16 16 16 ) ( 17 16 16 ) ( 16 16 17 )";
-const char* const PLUS_Z = "( 16 16 16 ) ( 16 17 16 ) ( 17 16 16 )";
-// Vertical planes that cut the cube's upright edges: x + y = 24, -x - y = 24, x + y = 16, x - y = 16.
-const char* const CUT_PLUS_XY = "( 16 8 -1 ) ( 16 8 0 ) ( 15 9 0 )";
-const char* const CUT_MINUS_XY = "( -16 -8 -1 ) ( -16 -8 0 ) ( -15 -9 0 )";
-const char* const WEDGE_PLUS_XY = "( 16 0 -1 ) ( 16 0 0 ) ( 15 1 0 )";
-const char* const WEDGE_PLUS_X_MINUS_Y = "( 16 0 -1 ) ( 16 0 0 ) ( 17 1 0 )";
+const char* const CUBE_FACES[6] = {
+    "( -16 -16 -16 ) ( -16 -15 -16 ) ( -16 -16 -15 )", "( -16 -16 -16 ) ( -16 -16 -15 ) ( -15 -16 -16 )",
+    "( -16 -16 -16 ) ( -15 -16 -16 ) ( -16 -15 -16 )", "( 16 16 16 ) ( 16 16 17 ) ( 16 17 16 )",
+    "( 16 16 16 ) ( 17 16 16 ) ( 16 16 17 )",          "( 16 16 16 ) ( 16 17 16 ) ( 17 16 16 )"};
+// Upright planes that cut the cube's edges without a bevel: x + y = 24, -x - y = 24, x - y = -24.
+const char* const CUTS[3] = {"( 16 8 -1 ) ( 16 8 0 ) ( 15 9 0 )", "( -16 -8 -1 ) ( -16 -8 0 ) ( -15 -9 0 )",
+                             "( -16 8 -1 ) ( -16 8 0 ) ( -17 7 0 )"};
 
-std::string Brush(std::initializer_list<const char*> planes, const std::string& texture = "base/floor") {
+/// The cube with `cuts` of its upright edges cut off: 6 + cuts sides, none of them a bevel.
+std::string CutCube(int cuts, const std::string& texture = "base/floor") {
     std::string text = "{\n";
-    for (const char* plane : planes) {
-        text += std::string(plane) + " " + texture + " 0 0 0 1 1\n";
+    for (int f = 0; f < 6 + cuts; ++f) {
+        text += std::string(f < 6 ? CUBE_FACES[f] : CUTS[f - 6]) + " " + texture + " 0 0 0 1 1\n";
     }
     return text + "}\n";
-}
-
-/// The cube: six axial sides, no bevels.
-std::string Cube(const std::string& texture = "base/floor") {
-    return Brush({MINUS_X, MINUS_Y, MINUS_Z, PLUS_X, PLUS_Y, PLUS_Z}, texture);
-}
-
-/// The cube with two upright edges cut off: eight sides, none of them a bevel.
-std::string EightSided() {
-    return Brush({MINUS_X, MINUS_Y, MINUS_Z, PLUS_X, PLUS_Y, PLUS_Z, CUT_PLUS_XY, CUT_MINUS_XY});
-}
-
-/// The eight-sided brush with one more cut: nine face lines.
-std::string NineSided() {
-    return Brush({MINUS_X, MINUS_Y, MINUS_Z, PLUS_X, PLUS_Y, PLUS_Z, CUT_PLUS_XY, CUT_MINUS_XY,
-                  "( -16 8 -1 ) ( -16 8 0 ) ( -17 7 0 )"});
-}
-
-/// Eight face lines without a +x face: two cuts meet in an upright edge, so reading adds a +x bevel.
-std::string EightLinesNeedingABevel() {
-    return Brush({MINUS_X, MINUS_Y, MINUS_Z, PLUS_Y, PLUS_Z, WEDGE_PLUS_XY, WEDGE_PLUS_X_MINUS_Y, CUT_MINUS_XY});
-}
-
-std::string World(const std::string& brushes) {
-    return "{\n\"classname\" \"worldspawn\"\n" + brushes + "}\n";
 }
 
 std::string Repeated(const std::string& text, int count) {
@@ -76,83 +39,46 @@ std::string Repeated(const std::string& text, int count) {
     return all;
 }
 
-class MapLimitsTest : public ::testing::Test {
-protected:
-    /// Reads the map text; the message of the fatal error that stopped it, or "".
-    std::string Read(const std::string& text) {
-        run = CheckerRun();
-        run.report = std::fopen("/dev/null", "w");
-        run.settings.lastMapFile = scratch.Write("test.map", text);
-        std::string message;
-        try {
-            ReadMapFile(run, run.settings.lastMapFile);
-        } catch (const FatalRunError& error) {
-            message = error.what();
-        }
-        std::fclose(run.report);
-        run.report = nullptr;
-        return message;
-    }
-
-    /// The sides one brush takes once read, bevels included.
-    std::size_t SidesOf(const std::string& brush) {
-        EXPECT_EQ(Read(World(brush)), "");
-        return run.sides.size();
-    }
-
-    test::ScratchDir scratch;
-    CheckerRun run;
-};
-
-TEST_F(MapLimitsTest, TheBrushesOfTheseTestsTakeTheSidesTheirShapesNeed) {
-    EXPECT_EQ(SidesOf(Cube()), 6u);
-    EXPECT_EQ(SidesOf(EightSided()), 8u);
-    EXPECT_EQ(SidesOf(NineSided()), 9u);
-    EXPECT_GT(SidesOf(EightLinesNeedingABevel()), 8u);
-}
+class MapLimitsTest : public test::BrushFixture, public ::testing::Test {};
 
 TEST_F(MapLimitsTest, The8192ndBrushAndThe65536thSideAreAccepted) {
-    ASSERT_EQ(Read(World(Repeated(EightSided(), MAX_MAP_BRUSHES))), "");
+    ASSERT_EQ(Read(World(CutCube(2))), "");
+    ASSERT_EQ(run.sides.size(), 8u);  // the brush below takes exactly the sides it is written with
+    Reset();
+    ASSERT_EQ(Read(World(Repeated(CutCube(2), MAX_MAP_BRUSHES))), "");
     EXPECT_EQ(run.brushes.size(), 8192u);
     EXPECT_EQ(run.sides.size(), 65536u);
-}
-
-TEST_F(MapLimitsTest, The8193rdBrushIsFatal) {
-    EXPECT_EQ(Read(World(Repeated(Cube(), MAX_MAP_BRUSHES + 1))), BRUSH_LIMIT_MESSAGE);
-    EXPECT_EQ(run.brushes.size(), 8192u);
 }
 
 TEST_F(MapLimitsTest, BrushesOfLaterEntitiesCountTowardsTheSameLimit) {
-    const std::string text = World(Repeated(Cube(), MAX_MAP_BRUSHES - 1)) +
-                             "{\n\"classname\" \"func_wall\"\n" + Cube() + Cube() + "}\n";
-    EXPECT_EQ(Read(text), BRUSH_LIMIT_MESSAGE);
+    const std::string text = World(Repeated(CutCube(0), MAX_MAP_BRUSHES - 1)) +
+                             test::MapEntityText("func_wall", CutCube(0) + CutCube(0));
+    EXPECT_EQ(Read(text), "MAX_MAP_BRUSHES (8192) - The map has too many brushes.\n"
+                          "Corrective action: Simplify, make it smaller, or split it up.");
+    EXPECT_EQ(run.brushes.size(), 8192u);
 }
 
-TEST_F(MapLimitsTest, The65537thFaceLineIsFatal) {
+TEST_F(MapLimitsTest, The65537thSideIsFatalWhetherFaceLineOrBevel) {
     // 8191 brushes of 8 sides, then one of 9 face lines: the ninth would be side 65537.
-    EXPECT_EQ(Read(World(Repeated(EightSided(), MAX_MAP_BRUSHES - 1) + NineSided())), SIDE_LIMIT_WHILE_READING);
+    const std::string full = Repeated(CutCube(2), MAX_MAP_BRUSHES - 1);
+    EXPECT_EQ(Read(World(full + CutCube(3))), "MAX_MAP_BRUSHSIDES (65536) - Your map is too complex.\n"
+                                              "Corrective action: Simplify, make it smaller, or split it up.");
     EXPECT_EQ(run.sides.size(), 65536u);
-}
-
-TEST_F(MapLimitsTest, ABevelBeyondThe65536thSideIsFatal) {
-    // The last brush's eight face lines fill the table; its +x bevel has no room.
-    EXPECT_EQ(Read(World(Repeated(EightSided(), MAX_MAP_BRUSHES - 1) + EightLinesNeedingABevel())),
-              SIDE_LIMIT_WHILE_BEVELLING);
-    EXPECT_EQ(run.sides.size(), 65536u);
+    // Six face lines, then four bevels: the third bevel would be side 65537.
+    Reset();
+    EXPECT_EQ(Read(World(full + test::Diamond())), "MAX_MAP_BRUSHSIDES (65536) - The map is too complex.\n"
+                                                   "Corrective action: Simplify, make it smaller, or split it up.");
 }
 
 /// Cubes whose faces carry the names t0, t1, ... t(count - 1), the last cube padded with t0.
 std::string CubesWithTextures(int count) {
     std::string brushes;
     for (int first = 0; first < count; first += 6) {
-        std::string faces[6];
+        brushes += "{\n";
         for (int f = 0; f < 6; ++f) {
-            faces[f] = "t" + std::to_string(first + f < count ? first + f : 0);
+            brushes += std::string(CUBE_FACES[f]) + " t" + std::to_string(first + f < count ? first + f : 0) + " 0 0 0 1 1\n";
         }
-        brushes += "{\n" + std::string(MINUS_X) + " " + faces[0] + " 0 0 0 1 1\n" + MINUS_Y + " " + faces[1] +
-                   " 0 0 0 1 1\n" + MINUS_Z + " " + faces[2] + " 0 0 0 1 1\n" + PLUS_X + " " + faces[3] +
-                   " 0 0 0 1 1\n" + PLUS_Y + " " + faces[4] + " 0 0 0 1 1\n" + PLUS_Z + " " + faces[5] +
-                   " 0 0 0 1 1\n}\n";
+        brushes += "}\n";
     }
     return World(brushes);
 }
@@ -160,7 +86,8 @@ std::string CubesWithTextures(int count) {
 TEST_F(MapLimitsTest, The1024thTextureIsAcceptedAndThe1025thIsFatal) {
     ASSERT_EQ(Read(CubesWithTextures(MAX_MAP_TEXTURES)), "");
     EXPECT_EQ(run.textures.size(), 1024u);
-    EXPECT_EQ(Read(CubesWithTextures(MAX_MAP_TEXTURES + 1)), TEXTURE_LIMIT_MESSAGE);
+    Reset();
+    EXPECT_EQ(Read(CubesWithTextures(MAX_MAP_TEXTURES + 1)), "MAX_MAP_TEXTURES (1024) - Your map contains too many unique textures.\n");
     EXPECT_EQ(run.textures.size(), 1024u);
 }
 

@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <string>
 #include <vector>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
+#include "checker/map/BrushFixture.h"
 #include "checker/map/Tokenizer.h"
-#include "platform/Platform.h"
-#include "support/TestSupport.h"
 
 namespace quillon {
 namespace {
@@ -23,14 +19,11 @@ protected:
     /// Reads the map to its end; the message of the fatal error that stopped it, or "".
     std::string Fatal(const std::string& mapText) {
         StartScript(run, Write("test.map", mapText));
-        try {
+        return test::FatalMessageOf([&] {
             while (ReadToken(run, true)) {
                 tokens.push_back(run.script.currentToken);
             }
-        } catch (const FatalRunError& error) {
-            return error.what();
-        }
-        return {};
+        });
     }
 
     /// A chain of `depth` files: the map includes inc1, inc1 includes inc2, and so on; each file
@@ -56,13 +49,11 @@ TEST_F(ScriptIncludeTest, ReadingGoesOnInTheIncludedFileAndBackAfterItsName) {
     EXPECT_EQ(tokens, (Tokens{"a", "i1", "i2", "b", "c"}));
 }
 
-TEST_F(ScriptIncludeTest, SevenOpenFilesAreRead) {
+TEST_F(ScriptIncludeTest, SevenOpenFilesAreReadAndAnEighthIsFatal) {
     EXPECT_EQ(Fatal(WriteChain(7)), "");
     EXPECT_EQ(tokens, (Tokens{"mapa", "inc1a", "inc2a", "inc3a", "inc4a", "inc5a", "inc6a", "inc6b", "inc5b",
                               "inc4b", "inc3b", "inc2b", "inc1b", "mapb"}));
-}
-
-TEST_F(ScriptIncludeTest, AnEighthOpenFileIsFatal) {
+    run = CheckerRun();
     EXPECT_EQ(Fatal(WriteChain(8)), "script file exceeded MAX_INCLUDES");
 }
 
@@ -86,12 +77,6 @@ TEST_F(ScriptIncludeTest, DirectiveIsCaseSensitive) {
     EXPECT_EQ(tokens, (Tokens{"$INCLUDE", "name"}));
 }
 
-TEST_F(ScriptIncludeTest, MissingIncludedFileIsFatalWithItsName) {
-    const std::string missing = scratch.PathOf("absent.map");
-    EXPECT_EQ(Fatal("$include " + missing),
-              "In SafeOpenRead, Error opening " + missing + ": " + platform::SystemErrorText(ENOENT));
-}
-
 TEST_F(ScriptIncludeTest, LinesInsideAnIncludedFileCountFromItsStart) {
     const std::string inc = Write("inc.map", "i1\n\ni2 key\nvalue");
     StartScript(run, Write("test.map", "a\nb\nc\n$include " + inc));
@@ -99,12 +84,7 @@ TEST_F(ScriptIncludeTest, LinesInsideAnIncludedFileCountFromItsStart) {
         ASSERT_TRUE(ReadToken(run, true));
     }
     ASSERT_EQ(run.script.currentToken, "key");
-    try {
-        ReadToken(run, false);
-        FAIL() << "a same-line read past the line end must be fatal";
-    } catch (const FatalRunError& error) {
-        EXPECT_STREQ(error.what(), "Line 2 is incomplete\n");
-    }
+    EXPECT_EQ(test::FatalMessageOf([&] { ReadToken(run, false); }), "Line 2 is incomplete\n");
 }
 
 TEST_F(ScriptIncludeTest, EndOfIncludeSetsTheLineOfTheIncludingFile) {
@@ -129,12 +109,8 @@ TEST_F(ScriptIncludeTest, IncludeEndingInsideASameLineReadIsIncomplete) {
     ASSERT_TRUE(ReadToken(run, true));
     ASSERT_TRUE(ReadToken(run, false));
     ASSERT_TRUE(ReadToken(run, false));
-    try {
-        ReadToken(run, false);
-        FAIL() << "the end of an included file ends the line";
-    } catch (const FatalRunError& error) {
-        EXPECT_STREQ(error.what(), "Line 1 is incomplete\n");
-    }
+    // The end of an included file ends the line.
+    EXPECT_EQ(test::FatalMessageOf([&] { ReadToken(run, false); }), "Line 1 is incomplete\n");
 }
 
 }  // namespace

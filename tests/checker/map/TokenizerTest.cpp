@@ -2,28 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <string>
 #include <vector>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
-#include "platform/Platform.h"
-#include "support/TestSupport.h"
+#include "checker/map/BrushFixture.h"
 
 namespace quillon {
 namespace {
 
-/// Runs `action` and returns the message of the fatal error it raised ("" when none).
-template <typename Action>
-std::string FatalMessageOf(Action action) {
-    try {
-        action();
-    } catch (const FatalRunError& error) {
-        return error.what();
-    }
-    return {};
-}
+using test::FatalMessageOf;
+using Tokens = std::vector<std::string>;
 
 class TokenizerTest : public ::testing::Test {
 protected:
@@ -54,53 +42,38 @@ protected:
     CheckerRun run;
 };
 
-using Tokens = std::vector<std::string>;
+struct SplitCase {
+    const char* name;
+    const char* text;
+    Tokens tokens;
+};
 
-TEST_F(TokenizerTest, SplitsAtWhiteSpaceAndEndsAfterLastLineWithoutLineEnd) {
-    Start("{\r\n\"classname\" \"worldspawn\"\r\n}\r\n{ a\tb }");
-    EXPECT_EQ(AllTokens(), (Tokens{"{", "classname", "worldspawn", "}", "{", "a", "b", "}"}));
-    EXPECT_FALSE(ReadToken(run, true));
+void PrintTo(const SplitCase& c, std::ostream* out) {
+    *out << c.name;
 }
 
-TEST_F(TokenizerTest, BytesFrom128SplitPlainTokensButStayInsideQuotes) {
-    Start("a\x80" "b\xff" "c \"d\x80 e\xff\"");
-    EXPECT_EQ(AllTokens(), (Tokens{"a", "b", "c", "d\x80 e\xff"}));
+class TokenSplitTest : public TokenizerTest, public ::testing::WithParamInterface<SplitCase> {};
+
+TEST_P(TokenSplitTest, GivesTheTokensToTheEndOfTheScript) {
+    Start(GetParam().text);
+    EXPECT_EQ(AllTokens(), GetParam().tokens);
 }
 
-TEST_F(TokenizerTest, QuotedTokenKeepsCommentMarksAndDropsItsQuotes) {
-    Start("\"a//b;c#d /* e\" \"\" \"x\"y");
-    EXPECT_EQ(AllTokens(), (Tokens{"a//b;c#d /* e", "", "x", "y"}));
-}
-
-TEST_F(TokenizerTest, QuoteLeftOpenAtEndOfFileGivesTheRestAsToken) {
-    Start("key \"open value\n");
-    EXPECT_EQ(AllTokens(), (Tokens{"key", "open value\n"}));
-}
-
-TEST_F(TokenizerTest, SemicolonEndsPlainTokenAndStartsComment) {
-    Start("abc;def ghi\nxyz # more\n// line\nlast");
-    EXPECT_EQ(AllTokens(), (Tokens{"abc", "xyz", "last"}));
-}
-
-TEST_F(TokenizerTest, BlockCommentEndsOnlyAtStarSlash) {
-    Start("a /* lone * and lone / and */ b /*/ still inside */ c /**/d");
-    EXPECT_EQ(AllTokens(), (Tokens{"a", "b", "c", "d"}));
-}
-
-TEST_F(TokenizerTest, CommentsAndBlankLinesAfterTheLastTokenEndTheScript) {
-    Start("}\n\n// trailing comment\n/* block\n*/\n   \n");
-    EXPECT_EQ(AllTokens(), (Tokens{"}"}));
-}
-
-TEST_F(TokenizerTest, SlashAtEndOfFileIsAToken) {
-    Start("a /");
-    EXPECT_EQ(AllTokens(), (Tokens{"a", "/"}));
-}
-
-TEST_F(TokenizerTest, UnclosedBlockCommentEndsTheScript) {
-    Start("a /* never closed *");
-    EXPECT_EQ(AllTokens(), (Tokens{"a"}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TokenSplitTest,
+    ::testing::Values(
+        SplitCase{"WhiteSpaceAndNoLastLineEnd", "{\r\n\"classname\" \"worldspawn\"\r\n}\r\n{ a\tb }",
+                  {"{", "classname", "worldspawn", "}", "{", "a", "b", "}"}},
+        SplitCase{"BytesFrom128SplitOutsideQuotes", "a\x80" "b\xff" "c \"d\x80 e\xff\"", {"a", "b", "c", "d\x80 e\xff"}},
+        SplitCase{"QuotesKeepCommentMarks", "\"a//b;c#d /* e\" \"\" \"x\"y", {"a//b;c#d /* e", "", "x", "y"}},
+        SplitCase{"QuoteOpenAtEndOfFile", "key \"open value\n", {"key", "open value\n"}},
+        SplitCase{"SemicolonEndsTokenAndStartsComment", "abc;def ghi\nxyz # more\n// line\nlast", {"abc", "xyz", "last"}},
+        SplitCase{"BlockCommentEndsOnlyAtStarSlash", "a /* lone * and lone / and */ b /*/ still inside */ c /**/d",
+                  {"a", "b", "c", "d"}},
+        SplitCase{"CommentsAfterTheLastToken", "}\n\n// trailing comment\n/* block\n*/\n   \n", {"}"}},
+        SplitCase{"SlashAtEndOfFile", "a /", {"a", "/"}},
+        SplitCase{"UnclosedBlockComment", "a /* never closed *", {"a"}}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 struct LineCase {
     const char* name;
@@ -221,12 +194,6 @@ TEST_F(TokenizerTest, ReadsFalseAgainAfterTheMapEnded) {
     EXPECT_FALSE(ReadToken(run, true));
     EXPECT_FALSE(ReadToken(run, false));
     EXPECT_FALSE(TokenOnLine(run));
-}
-
-TEST_F(TokenizerTest, MissingMapFileIsFatalWithSystemText) {
-    const std::string path = scratch.PathOf("absent.map");
-    EXPECT_EQ(FatalMessageOf([&] { StartScript(run, path); }),
-              "In SafeOpenRead, Error opening " + path + ": " + platform::SystemErrorText(ENOENT));
 }
 
 TEST_F(TokenizerTest, DirectoryAsMapIsAReadFailure) {
