@@ -184,6 +184,10 @@ struct FaultCase {
     bool failed;         ///< the front end sees the run as failed
 };
 
+void PrintTo(const FaultCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 /// However the checker ends (a crash, a kill, a stray code, a checker that tampered with its
 /// files), the run's temporary files are removed, and only a clean end lets a list be opened.
 class LaunchFaults : public testing::TestWithParam<FaultCase> {};
@@ -232,6 +236,10 @@ struct NoMatchCase {
     int criteria;
     const char* text;
 };
+
+void PrintTo(const NoMatchCase& c, std::ostream* out) {
+    *out << "option " << c.option << ", criteria " << c.criteria;
+}
 
 class NoMatchTexts : public testing::TestWithParam<NoMatchCase> {};
 

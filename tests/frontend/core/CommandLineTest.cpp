@@ -31,6 +31,10 @@ struct SettingsCase {
     const char* report;
 };
 
+void PrintTo(const SettingsCase& c, std::ostream* out) {
+    *out << c.commandLine;
+}
+
 class CommandLineSettings : public testing::TestWithParam<SettingsCase> {};
 
 TEST_P(CommandLineSettings, ChangeTheStoredSettings) {

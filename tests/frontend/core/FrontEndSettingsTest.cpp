@@ -141,6 +141,10 @@ struct VersionCase {
     const char* expected;
 };
 
+void PrintTo(const VersionCase& c, std::ostream* out) {
+    *out << c.expected;
+}
+
 class VersionFormat : public testing::TestWithParam<VersionCase> {};
 
 TEST_P(VersionFormat, ShowsOnlyTheNumbersThatAreSet) {
