@@ -54,8 +54,7 @@ private slots:
     void GoWritesEntityListAndOpensIt();
     void NoMatchRemovesListAndSaysSo();
     void ClosingLeavesReportMode();
-    void FileListRefusesMissingOutput();
-    void FileListAsksBeforeReplacing();
+    void FileListNeedsOutputAndAsksBeforeReplacing();
     void FileListRunWritesListAndOpensIt();
     void ListWithOtherExtensionOpensInViewer();
 };
@@ -193,8 +192,7 @@ void FindEntitiesDialogTest::GoWritesEntityListAndOpensIt() {
     Control<QLineEdit>(&dialog, Dialog::ID_MATCH)->setText(QStringLiteral("lamp"));
     Click(dialog, Dialog::ID_GO);
 
-    QVERIFY2(fixture.services.messages.empty(), fixture.services.messages.empty() ? "" :
-                                                fixture.services.messages[0].text.c_str());
+    QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{});
     QCOMPARE(fixture.settings.findEnt.output, output);
     QCOMPARE(fixture.settings.findEnt.className, std::string("light"));
     QCOMPARE(fixture.settings.findEnt.match, std::string("lamp"));
@@ -235,19 +233,14 @@ void FindEntitiesDialogTest::ClosingLeavesReportMode() {
     QCOMPARE(fixture.settings.game.outputType, 0);
 }
 
-void FindEntitiesDialogTest::FileListRefusesMissingOutput() {
+void FindEntitiesDialogTest::FileListNeedsOutputAndAsksBeforeReplacing() {
     ListFixture fixture;
     FileListDialog dialog(nullptr, fixture.paths, fixture.settings, fixture.services, nullptr);
     Click(dialog, FileListDialog::ID_GO);
     QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{"You must enter an output filename."});
     QCOMPARE(ControlIdOf(dialog.focusWidget()), int(FileListDialog::ID_OUTPUT));
-}
 
-void FindEntitiesDialogTest::FileListAsksBeforeReplacing() {
-    ListFixture fixture;
     const std::string output = fixture.scratch.Write("files.txt", "old");
-    fixture.settings.fileList.output = output;
-    FileListDialog dialog(nullptr, fixture.paths, fixture.settings, fixture.services, nullptr);
     fixture.services.fileAnswer = QString::fromStdString(output);
     Click(dialog, FileListDialog::ID_BROWSE);
     QCOMPARE(fixture.services.fileRequests.at(0).title, QStringLiteral("File List"));
@@ -263,8 +256,7 @@ void FindEntitiesDialogTest::FileListRunWritesListAndOpensIt() {
     FileListDialog dialog(nullptr, fixture.paths, fixture.settings, fixture.services, nullptr);
     Control<QLineEdit>(&dialog, FileListDialog::ID_OUTPUT)->setText(QString::fromStdString(output));
     Click(dialog, FileListDialog::ID_GO);
-    QVERIFY2(fixture.services.messages.empty(), fixture.services.messages.empty() ? "" :
-                                                fixture.services.messages[0].text.c_str());
+    QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{});
     QCOMPARE(fixture.settings.fileList.output, output);
     QVERIFY(ReadFileBytes(output).find("TARGET_SPEAKER/FUNC_TRAIN LOCATIONS") != std::string::npos);
     QCOMPARE(fixture.services.openedDocuments, std::vector<QString>{QString::fromStdString(output)});

@@ -30,10 +30,6 @@ void Click(const QWidget& dialog, int id) {
     button->click();
 }
 
-std::string ReportPath(const UiFixture& fixture) {
-    return fixture.scratch.PathOf("report.txt");
-}
-
 }  // namespace
 
 class MainDialogTest : public QObject {
@@ -44,11 +40,9 @@ private slots:
     void GoRefusesIncompleteFields();
     void GoAsksBeforeReplacingReport();
     void GoWritesCompleteReportAndOpensIt();
-    void GoShowsReportInViewerWithoutDesktopApplication();
     void GoFromCommandLineClosesAfterReport();
     void GoReportsMissingMapFile();
-    void ControlsAreWrittenBackOnExit();
-    void ShowBoxesChangeSettingsAtOnce();
+    void ControlsChangeSettingsAndAreWrittenBackOnExit();
     void DatabaseListFollowsDatabasesFound();
     void PickersUseTheirFiltersAndRememberFolders();
     void ListDialogsNeedMapAndDatabase();
@@ -84,14 +78,14 @@ void MainDialogTest::GoRefusesIncompleteFields() {
         fixture.paths.gameDir = fixture.scratch.PathOf("nodb") + "/";
     }
     fixture.settings.game.lastMapFile = withMap ? fixture.WriteSmallMap() : "";
-    fixture.settings.game.lastOutputFile = withReport ? ReportPath(fixture) : "";
+    fixture.settings.game.lastOutputFile = withReport ? fixture.ReportPath() : "";
     fixture.settings.game.show = show;
     MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
     dialog.Go();
     QCOMPARE(fixture.services.messages.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(fixture.services.messages[0].text), message);
     QCOMPARE(fixture.services.messages[0].title, std::string("Quillon"));
-    QVERIFY(!std::filesystem::exists(ReportPath(fixture)));
+    QVERIFY(!std::filesystem::exists(fixture.ReportPath()));
     QVERIFY(fixture.services.openedDocuments.empty());
     if (focus != 0) {
         QCOMPARE(ControlIdOf(dialog.focusWidget()), focus);
@@ -100,23 +94,27 @@ void MainDialogTest::GoRefusesIncompleteFields() {
 
 void MainDialogTest::GoAsksBeforeReplacingReport() {
     UiFixture fixture;
-    fixture.settings.game.lastMapFile = fixture.WriteSmallMap();
+    fixture.ChooseReportRun();
     const std::string report = fixture.scratch.Write("report.txt", "keep me");
-    fixture.settings.game.lastOutputFile = report;
     MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
     fixture.services.yesNoAnswers = {false};
     dialog.Go();
     QCOMPARE(fixture.services.questions.size(), std::size_t{1});
-    QCOMPARE(fixture.services.questions[0].text, report + "\nThis file already exists.\n\nReplace existing file?");
-    QCOMPARE(fixture.services.questions[0].title, std::string("Quillon Output File"));
     QCOMPARE(ReadFileBytes(report), std::string("keep me"));
     QVERIFY(fixture.services.openedDocuments.empty());
 
-    // With AutoOverwrite the report is replaced without a question.
+    // With AutoOverwrite the report is replaced without a question, and without a desktop
+    // application for it the built-in viewer shows it.
     fixture.settings.game.autoOverwrite = 1;
+    fixture.services.desktopOpensDocuments = false;
     dialog.Go();
     QCOMPARE(fixture.services.questions.size(), std::size_t{1});
     QVERIFY(ReadFileBytes(report).rfind("QUILLON ", 0) == 0);
+    TextViewer* viewer = VisibleViewer();
+    QVERIFY(viewer != nullptr);
+    QCOMPARE(viewer->Source(), QString::fromStdString(report));
+    QVERIFY(viewer->Text().startsWith(QStringLiteral("QUILLON ")));
+    QCOMPARE(CloseViewers(), 1);
 }
 
 void MainDialogTest::GoWritesCompleteReportAndOpensIt() {
@@ -124,21 +122,20 @@ void MainDialogTest::GoWritesCompleteReportAndOpensIt() {
     const std::string map = fixture.WriteSmallMap();
     // The name without its extension: the run completes it and the edit shows the full name.
     fixture.settings.game.lastMapFile = map.substr(0, map.size() - 4);
-    fixture.settings.game.lastOutputFile = ReportPath(fixture);
+    fixture.settings.game.lastOutputFile = fixture.ReportPath();
     MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
     dialog.show();
     dialog.Go();
 
-    QVERIFY2(fixture.services.messages.empty(), fixture.services.messages.empty() ? "" :
-                                                fixture.services.messages[0].text.c_str());
-    const std::string report = ReadFileBytes(ReportPath(fixture));
+    QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{});
+    const std::string report = ReadFileBytes(fixture.ReportPath());
     QVERIFY(report.rfind("QUILLON " + VersionString() + "\n", 0) == 0);
     QVERIFY(report.find("\nResults for " + map + " - ") != std::string::npos);
     QVERIFY(report.find("No errors found.") != std::string::npos);
     QVERIFY(report.find("MODEL, SOUND, AND IMAGE TOTALS") != std::string::npos);
     QVERIFY(report.find("item_health") != std::string::npos);
     QVERIFY(report.find("Total number of images") != std::string::npos);
-    QCOMPARE(fixture.services.openedDocuments, std::vector<QString>{QString::fromStdString(ReportPath(fixture))});
+    QCOMPARE(fixture.services.openedDocuments, std::vector<QString>{QString::fromStdString(fixture.ReportPath())});
     QCOMPARE(Edit(dialog, MainDialog::ID_MAP_FILE)->text(), QString::fromStdString(map));
     QVERIFY(Control<QPushButton>(&dialog, MainDialog::ID_GO)->isEnabled());
     QVERIFY(!Control<BusyIndicator>(&dialog, ID_BUSY_INDICATOR)->isVisible());
@@ -146,42 +143,22 @@ void MainDialogTest::GoWritesCompleteReportAndOpensIt() {
     QVERIFY(dialog.isVisible());
 }
 
-void MainDialogTest::GoShowsReportInViewerWithoutDesktopApplication() {
-    UiFixture fixture;
-    fixture.settings.game.lastMapFile = fixture.WriteSmallMap();
-    fixture.settings.game.lastOutputFile = ReportPath(fixture);
-    fixture.services.desktopOpensDocuments = false;
-    MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
-    dialog.Go();
-    TextViewer* viewer = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* candidate = qobject_cast<TextViewer*>(window); candidate != nullptr && candidate->isVisible()) {
-            viewer = candidate;
-        }
-    }
-    QVERIFY(viewer != nullptr);
-    QCOMPARE(viewer->Source(), QString::fromStdString(ReportPath(fixture)));
-    QVERIFY(viewer->Text().startsWith(QStringLiteral("QUILLON ")));
-    QCOMPARE(CloseViewers(), 1);
-}
-
 void MainDialogTest::GoFromCommandLineClosesAfterReport() {
     UiFixture fixture;
-    fixture.settings.game.lastMapFile = fixture.WriteSmallMap();
-    fixture.settings.game.lastOutputFile = ReportPath(fixture);
+    fixture.ChooseReportRun();
     MainDialog dialog(fixture.paths, fixture.settings, true, fixture.services);
     QSignalSpy finished(&dialog, &QDialog::finished);
     dialog.show();
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(std::filesystem::exists(ReportPath(fixture)));
+    QVERIFY(std::filesystem::exists(fixture.ReportPath()));
     QCOMPARE(fixture.services.openedDocuments.size(), std::size_t{1});
 }
 
 void MainDialogTest::GoReportsMissingMapFile() {
     UiFixture fixture;
     fixture.settings.game.lastMapFile = fixture.scratch.PathOf("gone.map");
-    fixture.settings.game.lastOutputFile = ReportPath(fixture);
+    fixture.settings.game.lastOutputFile = fixture.ReportPath();
     MainDialog dialog(fixture.paths, fixture.settings, true, fixture.services);
     QSignalSpy finished(&dialog, &QDialog::finished);
     dialog.Go();
@@ -192,16 +169,26 @@ void MainDialogTest::GoReportsMissingMapFile() {
     QVERIFY(fixture.services.openedDocuments.empty());
 }
 
-void MainDialogTest::ControlsAreWrittenBackOnExit() {
+void MainDialogTest::ControlsChangeSettingsAndAreWrittenBackOnExit() {
     UiFixture fixture;
     fixture.settings.game.entityDB = "CTF.DB";
+    fixture.settings.game.show = SHOW_NORMAL | SHOW_HARD | SHOW_DEATHMATCH;
     MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
     auto* databases = Control<QComboBox>(&dialog, MainDialog::ID_DATABASE);
     QCOMPARE(databases->currentText(), QStringLiteral("Quake 2 Capture The Flag"));
+    // The level boxes change the settings at once.
+    QVERIFY(!Control<QCheckBox>(&dialog, MainDialog::ID_EASY)->isChecked());
+    QVERIFY(Control<QCheckBox>(&dialog, MainDialog::ID_EASY + 3)->isChecked());
+    Control<QCheckBox>(&dialog, MainDialog::ID_EASY)->click();
+    QCOMPARE(fixture.settings.game.show, SHOW_EASY | SHOW_NORMAL | SHOW_HARD | SHOW_DEATHMATCH);
+    Control<QCheckBox>(&dialog, MainDialog::ID_EASY + 3)->click();
+    QCOMPARE(fixture.settings.game.show, SHOW_EASY | SHOW_NORMAL | SHOW_HARD);
+
     Edit(dialog, MainDialog::ID_MAP_FILE)->setText(QStringLiteral("maps/base1.map"));
     Edit(dialog, MainDialog::ID_OUTPUT_FILE)->setText(QStringLiteral("base1 report.txt"));
     Edit(dialog, MainDialog::ID_TEXTURE_DIR)->setText(QStringLiteral("/games/quake2/baseq2/textures"));
     Control<QCheckBox>(&dialog, MainDialog::ID_EASY + 2)->setChecked(false);
+    Control<QCheckBox>(&dialog, MainDialog::ID_EASY + 3)->setChecked(true);
     Control<QCheckBox>(&dialog, MainDialog::ID_EASY + 4)->setChecked(true);
     databases->setCurrentIndex(databases->findText(QStringLiteral("Quake 2")));
     Click(dialog, MainDialog::ID_EXIT);
@@ -212,18 +199,6 @@ void MainDialogTest::ControlsAreWrittenBackOnExit() {
     QCOMPARE(game.lastOutputFile, std::string("base1 report.txt"));
     QCOMPARE(game.textureDir, std::string("/games/quake2/baseq2/textures"));
     QCOMPARE(game.entityDB, std::string("quake2.db"));
-}
-
-void MainDialogTest::ShowBoxesChangeSettingsAtOnce() {
-    UiFixture fixture;
-    fixture.settings.game.show = SHOW_DEATHMATCH;
-    MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
-    QVERIFY(!Control<QCheckBox>(&dialog, MainDialog::ID_EASY)->isChecked());
-    QVERIFY(Control<QCheckBox>(&dialog, MainDialog::ID_EASY + 3)->isChecked());
-    Control<QCheckBox>(&dialog, MainDialog::ID_EASY)->click();
-    QCOMPARE(fixture.settings.game.show, SHOW_EASY | SHOW_DEATHMATCH);
-    Control<QCheckBox>(&dialog, MainDialog::ID_EASY + 3)->click();
-    QCOMPARE(fixture.settings.game.show, SHOW_EASY);
 }
 
 void MainDialogTest::DatabaseListFollowsDatabasesFound() {

@@ -46,37 +46,18 @@ class SecondaryDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void IgnoreListsAreSortedAndDisjoint();
     void IgnoreMovesSelectedClassesAndBeepsWithoutSelection();
     void IgnoreBeepsAtFullList();
-    void IgnoreOkKeepsAndCancelDrops();
+    void IgnoreListsAreSortedAndDisjointAndOkKeepsAndCancelDrops();
     void IgnoreReportsMissingDatabase();
     void PreferencesStoreTheirBoxes();
     void PreferencesResetDontAskWhenLowerCasingChanges_data();
     void PreferencesResetDontAskWhenLowerCasingChanges();
     void UppercaseWarningReadsItsBoxEveryWay();
-    void AboutShowsTitleAndOpensUpdates();
-    void AboutBeepsOnControlShiftDoubleClick();
+    void AboutShowsTitleOpensUpdatesAndBeepsOnControlShiftDoubleClick();
     void CentringRoundsDownToEight();
     void SecondStartBringsFirstToFront();
 };
-
-void SecondaryDialogsTest::IgnoreListsAreSortedAndDisjoint() {
-    IgnoreFixture fixture;
-    fixture.ignoreList = {"weapon_shotgun", "ammo_cells"};
-    IgnoreDialog dialog(nullptr, fixture.ignoreList, fixture.services, nullptr);
-    QVERIFY(dialog.Load(fixture.Base(), fixture.Base()));
-    const QStringList entities = Entries(Control<QListWidget>(&dialog, IgnoreDialog::ID_ENTITIES));
-    const QStringList ignored = Entries(Control<QListWidget>(&dialog, IgnoreDialog::ID_IGNORE));
-    QCOMPARE(ignored, (QStringList{QStringLiteral("ammo_cells"), QStringLiteral("weapon_shotgun")}));
-    QVERIFY(entities.contains(QStringLiteral("light")));
-    QVERIFY(!entities.contains(QStringLiteral("ammo_cells")));
-    QVERIFY(!entities.contains(QStringLiteral("weapon_shotgun")));
-    QStringList sorted = entities;
-    std::sort(sorted.begin(), sorted.end(),
-              [](const QString& a, const QString& b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
-    QCOMPARE(entities, sorted);
-}
 
 void SecondaryDialogsTest::IgnoreMovesSelectedClassesAndBeepsWithoutSelection() {
     IgnoreFixture fixture;
@@ -132,17 +113,26 @@ void SecondaryDialogsTest::IgnoreBeepsAtFullList() {
     QCOMPARE(fixture.ignoreList.size(), std::size_t{128});
 }
 
-void SecondaryDialogsTest::IgnoreOkKeepsAndCancelDrops() {
+void SecondaryDialogsTest::IgnoreListsAreSortedAndDisjointAndOkKeepsAndCancelDrops() {
     IgnoreFixture fixture;
-    fixture.ignoreList = {"light"};
+    fixture.ignoreList = {"weapon_shotgun", "light"};
     {
         IgnoreDialog dialog(nullptr, fixture.ignoreList, fixture.services, nullptr);
         QVERIFY(dialog.Load(fixture.Base(), fixture.Base()));
+        const QStringList entities = Entries(Control<QListWidget>(&dialog, IgnoreDialog::ID_ENTITIES));
+        QCOMPARE(Entries(Control<QListWidget>(&dialog, IgnoreDialog::ID_IGNORE)),
+                 (QStringList{QStringLiteral("light"), QStringLiteral("weapon_shotgun")}));
+        QVERIFY(entities.contains(QStringLiteral("ammo_cells")));
+        QVERIFY(!entities.contains(QStringLiteral("light")) && !entities.contains(QStringLiteral("weapon_shotgun")));
+        QStringList sorted = entities;
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const QString& a, const QString& b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
+        QCOMPARE(entities, sorted);
         Select(Control<QListWidget>(&dialog, IgnoreDialog::ID_ENTITIES), QStringLiteral("target_speaker"));
         dialog.Add();
         Control<QPushButton>(&dialog, ID_CANCEL)->click();
     }
-    QCOMPARE(fixture.ignoreList, std::vector<std::string>{"light"});
+    QCOMPARE(fixture.ignoreList, (std::vector<std::string>{"weapon_shotgun", "light"}));
     IgnoreDialog dialog(nullptr, fixture.ignoreList, fixture.services, nullptr);
     QVERIFY(dialog.Load(fixture.Base(), fixture.Base()));
     Select(Control<QListWidget>(&dialog, IgnoreDialog::ID_ENTITIES), QStringLiteral("target_speaker"));
@@ -150,7 +140,7 @@ void SecondaryDialogsTest::IgnoreOkKeepsAndCancelDrops() {
     Select(Control<QListWidget>(&dialog, IgnoreDialog::ID_IGNORE), QStringLiteral("light"));
     dialog.Remove();
     Control<QPushButton>(&dialog, ID_OK)->click();
-    QCOMPARE(fixture.ignoreList, std::vector<std::string>{"target_speaker"});
+    QCOMPARE(fixture.ignoreList, (std::vector<std::string>{"target_speaker", "weapon_shotgun"}));
 }
 
 void SecondaryDialogsTest::IgnoreReportsMissingDatabase() {
@@ -236,7 +226,7 @@ void SecondaryDialogsTest::UppercaseWarningReadsItsBoxEveryWay() {
     QVERIFY(!dialog.DontAskAgain());
 }
 
-void SecondaryDialogsTest::AboutShowsTitleAndOpensUpdates() {
+void SecondaryDialogsTest::AboutShowsTitleOpensUpdatesAndBeepsOnControlShiftDoubleClick() {
     UiFixture fixture;
     const QString title = QString::fromStdString(WindowTitle(VersionString()));
     AboutDialog dialog(nullptr, title, fixture.services, nullptr);
@@ -246,11 +236,7 @@ void SecondaryDialogsTest::AboutShowsTitleAndOpensUpdates() {
     QVERIFY(Control<QLabel>(&dialog, AboutDialog::ID_DISCLAIMER)->text().startsWith("DISCLAIMER: The authors"));
     Control<QPushButton>(&dialog, AboutDialog::ID_UPDATES)->click();
     QCOMPARE(fixture.services.openedUrls, std::vector<QUrl>{QUrl(QString::fromUtf8(PRODUCT_WEB_PAGE))});
-}
 
-void SecondaryDialogsTest::AboutBeepsOnControlShiftDoubleClick() {
-    UiFixture fixture;
-    AboutDialog dialog(nullptr, QStringLiteral("Quillon"), fixture.services, nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTest::mouseDClick(&dialog, Qt::LeftButton, Qt::ControlModifier, QPoint(4, 4));

@@ -1,7 +1,5 @@
 #include "UiFixture.h"
 
-#include "frontend/ui/TextViewer.h"
-
 namespace quillon::test {
 
 const char* const SMALL_MAP =
@@ -43,6 +41,15 @@ ProgramPaths UiFixture::BuiltPaths() {
 
 std::string UiFixture::WriteSmallMap(const std::string& name) const {
     return scratch.Write(name, SMALL_MAP);
+}
+
+TextViewer* VisibleViewer() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* viewer = qobject_cast<TextViewer*>(window); viewer != nullptr && viewer->isVisible()) {
+            return viewer;
+        }
+    }
+    return nullptr;
 }
 
 int CloseViewers() {

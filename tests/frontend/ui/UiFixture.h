@@ -8,6 +8,7 @@
 #include "RecordingServices.h"
 #include "frontend/core/FrontEndSettings.h"
 #include "frontend/core/ProgramPaths.h"
+#include "frontend/ui/TextViewer.h"
 #include "support/TestSupport.h"
 
 namespace quillon::test {
@@ -26,8 +27,16 @@ struct UiFixture {
     /// The built program folder, so the real checker and databases serve the run.
     static ProgramPaths BuiltPaths();
     std::string WriteSmallMap(const std::string& name = "room.map") const;
+    std::string ReportPath() const { return scratch.PathOf("report.txt"); }
+    /// Chooses the small map and "report.txt" in the scratch folder for a report run.
+    void ChooseReportRun() {
+        settings.game.lastMapFile = WriteSmallMap();
+        settings.game.lastOutputFile = ReportPath();
+    }
 };
 
+/// The built-in viewer on screen, if any.
+TextViewer* VisibleViewer();
 /// Closes the built-in viewers that a test left open and returns how many there were.
 int CloseViewers();
 
