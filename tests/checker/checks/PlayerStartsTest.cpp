@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "MapCheckFixture.h"
 #include "checker/checks/MapChecks.h"
@@ -44,61 +45,50 @@ protected:
     }
 };
 
-TEST_F(PlayerStartsTest, NotesSeveralUnnamedStartsButNoMissingStart) {
-    Start("info_player_start", 0);
-    Start("info_player_start", 0);
-    EXPECT_EQ(PassReports(), std::string(LOGIC_BANNER) + SEVERAL_UNNAMED_HEAD + "EASY\nNORMAL\nHARD\n" +
-                                 SEVERAL_UNNAMED_TAIL);
+struct StartPoint {
+    const char* className;
+    std::uint32_t spawnflags;
+    const char* targetname;
+};
+
+struct StartsCase {
+    const char* name;
+    std::vector<StartPoint> starts;
+    std::string report;
+};
+
+void PrintTo(const StartsCase& c, std::ostream* out) {
+    *out << c.name;
 }
 
-TEST_F(PlayerStartsTest, ListsAllFourLevelsOfADeathmatchOnlyMap) {
-    Start("info_player_deathmatch", 0);
-    Start("info_player_deathmatch", 0);
-    EXPECT_EQ(PassReports(), std::string(RUNTIME_BANNER) + MISSING_HEAD + "EASY\nNORMAL\nHARD\nDEATHMATCH\n" +
-                                 SINGLE_PLAYER_PARAGRAPH + DEATHMATCH_PARAGRAPH);
+class PlayerStartsRuleTest : public PlayerStartsTest, public ::testing::WithParamInterface<StartsCase> {};
+
+TEST_P(PlayerStartsRuleTest, ReportsMissingAndNotesAmbiguousStartsPerLevel) {
+    for (const StartPoint& start : GetParam().starts) {
+        Start(start.className, start.spawnflags, start.targetname);
+    }
+    EXPECT_EQ(PassReports(), GetParam().report);
 }
 
-TEST_F(PlayerStartsTest, NeedsNoInfoPlayerStartInDeathmatchWhenDeathmatchStartsExist) {
-    Start("info_player_start", SKILL_DEATHMATCH);
-    Start("info_player_deathmatch", 0);
-    EXPECT_EQ(PassReports(), "");
-}
+const char* const START = "info_player_start";
+const char* const DEATHMATCH_START = "info_player_deathmatch";
 
-TEST_F(PlayerStartsTest, GivesOnlyTheDeathmatchParagraphWhenDeathmatchHasNoStartAtAll) {
-    Start("info_player_start", SKILL_DEATHMATCH);
-    Start("info_player_deathmatch", SKILL_DEATHMATCH);  // removed in deathmatch: no start there
-    EXPECT_EQ(PassReports(), std::string(RUNTIME_BANNER) + MISSING_HEAD + "DEATHMATCH\n" + DEATHMATCH_PARAGRAPH);
-}
-
-TEST_F(PlayerStartsTest, ListsTheLevelWithoutAStartAndDeathmatchToo) {
-    Start("info_player_start", SKILL_HARD | SKILL_DEATHMATCH);
-    Start("info_player_deathmatch", 0);
-    EXPECT_EQ(PassReports(), std::string(RUNTIME_BANNER) + MISSING_HEAD + "HARD\nDEATHMATCH\n" +
-                                 SINGLE_PLAYER_PARAGRAPH + DEATHMATCH_PARAGRAPH);
-}
-
-TEST_F(PlayerStartsTest, NotesOnlyNamedStartsPerLevel) {
-    Start("info_player_start", 0, "coop1");
-    Start("info_player_start", SKILL_EASY, "coop2");
-    Start("info_player_start", SKILL_HARD);
-    EXPECT_EQ(PassReports(), std::string(LOGIC_BANNER) + ONLY_NAMED_HEAD + "HARD\n" + ONLY_NAMED_TAIL);
-}
-
-TEST_F(PlayerStartsTest, AcceptsOneNamedStart) {
-    Start("info_player_start", 0, "from_base1");
-    EXPECT_EQ(PassReports(), "");
-}
-
-TEST_F(PlayerStartsTest, NeverNotesDeathmatchAndGivesBothNotesInOrder) {
-    Start("info_player_start", SKILL_EASY | SKILL_NORMAL | SKILL_HARD);
-    Start("info_player_start", SKILL_EASY | SKILL_NORMAL | SKILL_HARD);
-    Start("info_player_start", SKILL_HARD, "a");
-    Start("info_player_start", SKILL_HARD, "b");
-    Start("info_player_start", SKILL_EASY | SKILL_NORMAL);
-    Start("info_player_start", SKILL_EASY | SKILL_NORMAL);
-    EXPECT_EQ(PassReports(), std::string(LOGIC_BANNER) + SEVERAL_UNNAMED_HEAD + "HARD\n" + SEVERAL_UNNAMED_TAIL +
-                                 ONLY_NAMED_HEAD + "EASY\nNORMAL\n" + ONLY_NAMED_TAIL);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Starts, PlayerStartsRuleTest,
+    ::testing::Values(
+        StartsCase{"SeveralUnnamedButNoneMissing", {{START, 0, ""}, {START, 0, ""}},
+                   std::string(LOGIC_BANNER) + SEVERAL_UNNAMED_HEAD + "EASY\nNORMAL\nHARD\n" + SEVERAL_UNNAMED_TAIL},
+        StartsCase{"DeathmatchStartsServeDeathmatch", {{START, SKILL_DEATHMATCH, ""}, {DEATHMATCH_START, 0, ""}}, ""},
+        // Removed in deathmatch, the deathmatch start leaves no start there.
+        StartsCase{"NoStartAtAllInDeathmatch", {{START, SKILL_DEATHMATCH, ""}, {DEATHMATCH_START, SKILL_DEATHMATCH, ""}},
+                   std::string(RUNTIME_BANNER) + MISSING_HEAD + "DEATHMATCH\n" + DEATHMATCH_PARAGRAPH},
+        StartsCase{"OneLevelAndDeathmatchMissing", {{START, SKILL_HARD | SKILL_DEATHMATCH, ""}, {DEATHMATCH_START, 0, ""}},
+                   std::string(RUNTIME_BANNER) + MISSING_HEAD + "HARD\nDEATHMATCH\n" + SINGLE_PLAYER_PARAGRAPH +
+                       DEATHMATCH_PARAGRAPH},
+        StartsCase{"OnlyNamedStartsInOneLevel", {{START, 0, "coop1"}, {START, SKILL_EASY, "coop2"}, {START, SKILL_HARD, ""}},
+                   std::string(LOGIC_BANNER) + ONLY_NAMED_HEAD + "HARD\n" + ONLY_NAMED_TAIL},
+        StartsCase{"OneNamedStart", {{START, 0, "from_base1"}}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace quillon::test
