@@ -8,16 +8,18 @@ namespace {
 
 using test::ScratchDir;
 
-TEST(ReadCheckerSettings, AbsentKeysKeepTheirDefaults) {
+TEST(ReadCheckerSettings, AbsentKeysAndAMissingFileKeepTheDefaults) {
     ScratchDir scratch;
-    const CheckerSettings settings = ReadCheckerSettings(scratch.Write("s.ini", "[Quake2]\n"));
-    EXPECT_EQ(settings.lastMapFile, "");
-    EXPECT_EQ(settings.show, 15);
-    EXPECT_EQ(settings.findBadWals, 0);
-    EXPECT_EQ(settings.fixTextures, 0);
-    EXPECT_EQ(settings.outputType, 0);
-    EXPECT_EQ(settings.findEntOption, 0);
-    EXPECT_EQ(settings.findEntClassName, "");
+    for (const std::string& ini : {scratch.Write("s.ini", "[Quake2]\n"), scratch.PathOf("absent.ini")}) {
+        const CheckerSettings settings = ReadCheckerSettings(ini);
+        EXPECT_EQ(settings.lastMapFile, "");
+        EXPECT_EQ(settings.show, 15);
+        EXPECT_EQ(settings.findBadWals, 0);
+        EXPECT_EQ(settings.fixTextures, 0);
+        EXPECT_EQ(settings.outputType, 0);
+        EXPECT_EQ(settings.findEntOption, 0);
+        EXPECT_EQ(settings.findEntClassName, "");
+    }
 }
 
 TEST(ReadCheckerSettings, ReadsEveryKeyWithoutRegardToCase) {
@@ -65,13 +67,6 @@ TEST(ReadCheckerSettings, CutsEachTextToItsCapacity) {
     EXPECT_EQ(s.findEntTemp, std::string(259, 'p'));
 }
 
-TEST(ReadCheckerSettings, MissingFileGivesDefaults) {
-    ScratchDir scratch;
-    const CheckerSettings s = ReadCheckerSettings(scratch.PathOf("absent.ini"));
-    EXPECT_EQ(s.lastMapFile, "");
-    EXPECT_EQ(s.show, 15);
-}
-
 struct ModeCase {
     int outputType;
     OutputMode mode;
@@ -101,9 +96,10 @@ INSTANTIATE_TEST_SUITE_P(OutputTypes, DeriveSettingsTest,
                                          ModeCase{3, OutputMode::OutputReport, "report.txt", false},
                                          ModeCase{-1, OutputMode::OutputReport, "report.txt", false}));
 
-TEST(DeriveSettings, ShowBitsSelectTheSkillLevels) {
+TEST(DeriveSettings, ShowBitsSelectTheSkillLevelsAndTheTextureFixStaysOffByDefault) {
     CheckerSettings settings;
     EXPECT_EQ(DeriveSettings(settings).showMask, static_cast<std::uint32_t>(SKILL_ALL));
+    EXPECT_FALSE(DeriveSettings(settings).fixTextures);
     settings.show = 0;
     EXPECT_EQ(DeriveSettings(settings).showMask, 0u);
     settings.show = 1 | 8;
@@ -118,12 +114,6 @@ TEST(DeriveSettings, TextureDirLosesItsTrailingSeparator) {
     const DerivedSettings derived = DeriveSettings(settings);
     EXPECT_EQ(derived.textureDir, "/games/Quake2/mymod/textures");
     EXPECT_EQ(derived.baseGameDir, "/games/Quake2/baseq2/");
-}
-
-TEST(DeriveSettings, FixTexturesZeroStaysOff) {
-    CheckerSettings settings;
-    settings.fixTextures = 0;
-    EXPECT_FALSE(DeriveSettings(settings).fixTextures);
 }
 
 }  // namespace
