@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"Above", 1025, std::string(RUNTIME_BANNER) + "\nThe number of entities spawned at game startup exceeds 1024.\n"},
         LimitCase{"AtTheLimit", 1024, std::string(LOGIC_BANNER) + "\nThe number of entities spawned at game startup is dangerously\n"},
         LimitCase{"WellBelow", 1000, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace quillon::test

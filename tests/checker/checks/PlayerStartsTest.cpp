@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         StartsCase{"OnlyNamedStartsInOneLevel", {{START, 0, "coop1"}, {START, SKILL_EASY, "coop2"}, {START, SKILL_HARD, ""}},
                    std::string(LOGIC_BANNER) + ONLY_NAMED_HEAD + "HARD\n" + ONLY_NAMED_TAIL},
         StartsCase{"OneNamedStart", {{START, 0, "from_base1"}}, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace quillon::test
