@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "checker/driver/CheckerRun.h"
 #include "checker/driver/EntityClasses.h"
@@ -238,6 +240,7 @@ struct ListWriter {
     bool csv;
     ListOption option;
     ColumnWidths widths;
+    std::vector<Vec3> locations;  ///< by position in the file
 
     void Write(int index, const EntityPair* pair) {
         const MapEntity& entity = run.entities[static_cast<std::size_t>(index)];
@@ -247,7 +250,7 @@ struct ListWriter {
         listed.targetName = ValueOfKey(entity, "targetname");
         listed.pair = pair;
         listed.worldspawn = option == ListOption::Class && IsWorldspawn(entity);
-        const Vec3 location = EntityLocation(run, index);
+        const Vec3& location = locations[static_cast<std::size_t>(entity.listIndex)];
         listed.x = TruncatedCoordinate(location[0]);
         listed.y = TruncatedCoordinate(location[1]);
         listed.z = TruncatedCoordinate(location[2]);
@@ -306,10 +309,17 @@ void WriteEntityList(CheckerRun& run) {
         throw FatalRunError(reason);
     }
     run.counters.matchCount = 0;
+    // An area portal's brush went to the world and is found by the portal's number in the file,
+    // so every location is taken while the table is still in file order.
+    std::vector<Vec3> locations;
+    locations.reserve(run.entities.size());
+    for (std::size_t i = 0; i < run.entities.size(); ++i) {
+        locations.push_back(EntityLocation(run, static_cast<int>(i)));
+    }
     SortEntityList(run, settings.findEntSortBy);
 
     ListWriter writer{run, file, LowerCased(path).find(".csv") != std::string::npos,
-                      OptionOf(settings.findEntOption), ColumnWidths{}};
+                      OptionOf(settings.findEntOption), ColumnWidths{}, std::move(locations)};
     if (writer.csv) {
         std::fputs(writer.option == ListOption::KeysAndValues ? "Index,Classname,TargetName,Key,Value,X,Y,Z\n"
                                                               : "Index,Classname,TargetName,X,Y,Z\n",
