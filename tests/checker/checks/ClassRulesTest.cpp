@@ -20,7 +20,11 @@ protected:
             "CLASSNAME target_lightramp\n]\n"
             "CLASSNAME light\n]\n"
             "CLASSNAME func_wall\nIS_SOLID 1\n]\n"
-            "CLASSNAME func_timer\n]\n");
+            "CLASSNAME func_timer\n]\n"
+            "CLASSNAME func_killbox\nIS_SOLID 1\n]\n"
+            "CLASSNAME trigger_relay\n]\n"
+            "CLASSNAME point_combat\n]\n"
+            "CLASSNAME monster_soldier\n]\n");
         AddEntity({{"classname", "worldspawn"}});
     }
 
@@ -120,6 +124,43 @@ TEST_F(ClassRulesTest, LightrampReportsEveryOtherNamedEntityThatIsNotALight) {
     EXPECT_NE(report.find("(func_timer at ( 1 0 0 )) is not a light."), std::string::npos) << report;
     EXPECT_NE(report.find("(target_help at ( 2 0 0 )) is not a light."), std::string::npos) << report;
     EXPECT_EQ(report.find("(light at"), std::string::npos) << report;
+}
+
+struct KillboxCase {
+    const char* target;
+    const char* pathtarget;
+    bool reported;
+};
+
+void PrintTo(const KillboxCase& trigger, std::ostream* out) {
+    *out << "target \"" << trigger.target << "\" pathtarget \"" << trigger.pathtarget << '"';
+}
+
+class KillboxTest : public ClassRulesTest, public ::testing::WithParamInterface<KillboxCase> {};
+
+TEST_P(KillboxTest, ReportsATriggerThatNamesItByOnlyOneOfTargetAndPathtarget) {
+    const int killbox = AddEntity({{"classname", "func_killbox"}, {"targetname", "kb"}});
+    AddEntity({{"classname", "trigger_relay"},
+               {"targetname", "t"},
+               {"target", GetParam().target},
+               {"pathtarget", GetParam().pathtarget}});
+    const std::string report = Rules(killbox);
+    EXPECT_EQ(report.find("must be targeted by both") != std::string::npos, GetParam().reported) << report;
+}
+
+INSTANTIATE_TEST_SUITE_P(FuncKillbox, KillboxTest,
+                         ::testing::Values(KillboxCase{"kb", "", true}, KillboxCase{"", "KB", true},
+                                           KillboxCase{"kb", "Kb", false}, KillboxCase{"other", "other", false}));
+
+TEST_F(ClassRulesTest, PointCombatCountsAnEntityNamingItByTargetAndCombattargetOnce) {
+    const int point = AddEntity({{"classname", "point_combat"}, {"targetname", "pc"}});
+    AddEntity({{"classname", "monster_soldier"}, {"target", "pc"}, {"combattarget", "PC"}});
+    EXPECT_EQ(Rules(point).find("can only be used one time"), std::string::npos);
+    AddEntity({{"classname", "monster_soldier"}, {"combattarget", "pc"}, {"spawnflags", "256"}});
+    const std::string report = Rules(point);
+    EXPECT_NE(report.find("is targeted 1 times in Easy\n            2 times in Normal\n            2 times in Hard\n"),
+              std::string::npos)
+        << report;
 }
 
 }  // namespace
