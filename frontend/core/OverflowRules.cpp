@@ -230,8 +230,13 @@ void ApplyEntityRules(OverflowAnalysis& analysis, std::size_t index, const std::
             const std::string className(ReferencedClass(entity, arguments.Name()));
             SpawnEntity(analysis, className, entity.spawnflags);
         } else if (*keyword == DatabaseKeyword::Needs) {
+            // A class may need several others (a flag game needs all four techs): none is dropped,
+            // and a reference to an absent value names nothing.
             OverflowEntity& needing = analysis.entities[index];
-            needing.needs = Cut(ReferencedClass(needing, arguments.Name()), MAX_OVERFLOW_TEXT);
+            const std::string_view needed = ReferencedClass(needing, arguments.Name());
+            if (!needed.empty()) {
+                needing.needs.emplace_back(Cut(needed, MAX_OVERFLOW_TEXT));
+            }
         } else {
             ApplyCountingRule(analysis, entity, *keyword, arguments);
         }

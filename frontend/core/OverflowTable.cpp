@@ -73,18 +73,18 @@ void AddCheatPickups(OverflowAnalysis& analysis, const std::vector<std::string>&
 
 void AddNeededClasses(OverflowAnalysis& analysis) {
     for (std::size_t index = 0; index < analysis.entities.size(); ++index) {
-        const std::string needs = analysis.entities[index].needs;
-        if (needs.empty()) {
-            continue;
-        }
-        bool provided = false;
-        for (std::size_t other = 0; other < analysis.entities.size() && !provided; ++other) {
-            provided = other != index && EqualsIgnoringCase(analysis.entities[other].classname, needs);
-        }
-        if (!provided) {
-            OverflowEntity needed;
-            needed.classname = needs;
-            AppendOverflowEntity(analysis, std::move(needed));
+        // A copy: appending may move the table.
+        const std::vector<std::string> needs = analysis.entities[index].needs;
+        for (const std::string& className : needs) {
+            bool provided = false;
+            for (std::size_t other = 0; other < analysis.entities.size() && !provided; ++other) {
+                provided = other != index && EqualsIgnoringCase(analysis.entities[other].classname, className);
+            }
+            if (!provided) {
+                OverflowEntity needed;
+                needed.classname = className;
+                AppendOverflowEntity(analysis, std::move(needed));
+            }
         }
     }
 }

@@ -47,7 +47,7 @@ struct OverflowEntity {
     std::string target;
     std::string message;
     std::string noise;
-    std::string needs;            ///< the class a NEEDS rule asks for
+    std::vector<std::string> needs;  ///< the classes its NEEDS rules ask for, each one kept
     std::int32_t spawnflags = 0;  ///< adjusted by the class's inhibit flags
     std::int32_t sounds = 0;
     std::array<std::int32_t, 3> origin{};

@@ -37,6 +37,7 @@ const char* const RULES_DATABASE =
     "CLASSNAME misc_debris\nLOAD models/objects/debris/tris.md2\n]\n"
     "CLASSNAME target_help\nNEEDS misc_helper\n]\n"
     "CLASSNAME trigger_needs\nNEEDS @TARGET\n]\n"
+    "CLASSNAME misc_needy\nNEEDS misc_helper\nNEEDS misc_gib\nNEEDS @ITEM\n]\n"
     "CLASSNAME misc_helper\nLOAD models/helper.md2\n]\n"
     "CLASSNAME misc_loader\nLOAD @message\nLOAD @noise\nLOAD @Model\nLOAD @absent\nLOAD pics/loader.pcx\n"
     "LOAD pics/m_menu.pcx\nLOAD other/picture.pcx\nLOAD readme\nLOAD \"talk\"\n]\n";
@@ -118,6 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
                   MapEntity({{"classname", "trigger_needs"}, {"target", "misc_helper"}}) +
                       MapEntity({{"classname", "trigger_needs"}}),
                   ResourceKind::Model, "models/helper.md2", EVERY_LEVEL, 3, "misc_helper", 0},
+        LevelCase{"EveryNeededClassIsAddedAndAnAbsentItemNamesNone", MapEntity({{"classname", "misc_needy"}}),
+                  ResourceKind::Model, "models/helper.md2", EVERY_LEVEL, 3, "misc_gib", 0},
         LevelCase{"SpawnedEntitiesShareTheSpawnersLevels", SPAWNERS, ResourceKind::Model,
                   "models/objects/gibs/tris.md2", EVERY_LEVEL, 2 + 2 + 1 + 1, "", 0},
         LevelCase{"SpawnedItemSharesTheSpawnersLevels", SPAWNERS, ResourceKind::Model,
