@@ -196,12 +196,19 @@ private:
     std::vector<std::size_t> unindexed;
 };
 
-void WriteMissingTextures(CheckerRun& run) {
+/// What both brush listings read, made once for the two: each side's texture record, the brushes
+/// of each texture, and the brushes' boxes as text.
+struct BrushListing {
+    explicit BrushListing(const CheckerRun& run) : sideTextures(SideTextures(run)), users(run, sideTextures), boxes(run) {}
+
+    std::vector<int> sideTextures;
+    TextureUsers users;
+    BrushBoxTexts boxes;
+};
+
+void WriteMissingTextures(CheckerRun& run, BrushListing& listing) {
     ReportPrint(run, "\n========================== Missing Textures ==========================\n"
                      "      These textures cannot be found either in a pakfile or on disk.\n\n");
-    const std::vector<int> sideTextures = SideTextures(run);
-    const TextureUsers users(run, sideTextures);
-    BrushBoxTexts boxes(run);
     for (std::size_t t = 0; t < run.textures.size(); ++t) {
         if (run.textures[t].sourceBits != 0) {
             continue;
@@ -209,12 +216,12 @@ void WriteMissingTextures(CheckerRun& run) {
         ++run.counters.missingTextures;
         ReportPrint(run, "%s\n", run.textures[t].name.c_str());
         const std::vector<std::size_t> frames = EarlierFrames(run, t);
-        for (const BrushVisit& visit : users.Of(t, frames)) {
+        for (const BrushVisit& visit : listing.users.Of(t, frames)) {
             const MapBrush& brush = run.brushes[visit.brush];
-            const FaceUse use = BrushUse(run, brush, t, frames, sideTextures);
+            const FaceUse use = BrushUse(run, brush, t, frames, listing.sideTextures);
             if (use != FaceUse::None) {
                 const char* suffix = use == FaceUse::Animation ? " (animation)" : "";
-                PrintBrushLine(run, boxes, visit.entityNumber, visit.brushNumber, brush, suffix);
+                PrintBrushLine(run, listing.boxes, visit.entityNumber, visit.brushNumber, brush, suffix);
             }
         }
     }
@@ -223,23 +230,20 @@ void WriteMissingTextures(CheckerRun& run) {
     }
 }
 
-void WriteUnextractedTextures(CheckerRun& run) {
+void WriteUnextractedTextures(CheckerRun& run, BrushListing& listing) {
     ReportPrint(run, "\n======================== Unextracted Textures ========================\n"
                      "     These textures are present in a pakfile, but are unextracted.\n"
                      "                 Compiling errors will probably result.\n\n");
     const std::vector<std::size_t> noFrames;
-    const std::vector<int> sideTextures = SideTextures(run);
-    const TextureUsers users(run, sideTextures);
-    BrushBoxTexts boxes(run);
     for (std::size_t t = 0; t < run.textures.size(); ++t) {
         const TextureRecord& texture = run.textures[t];
         if ((texture.sourceBits & SourceDisk) != 0 || (texture.sourceBits & (SourcePak0 | SourceOtherPak)) == 0) {
             continue;
         }
         bool named = false;
-        for (const BrushVisit& visit : users.Of(t, noFrames)) {
+        for (const BrushVisit& visit : listing.users.Of(t, noFrames)) {
             const MapBrush& brush = run.brushes[visit.brush];
-            if (BrushUse(run, brush, t, noFrames, sideTextures) == FaceUse::None) {
+            if (BrushUse(run, brush, t, noFrames, listing.sideTextures) == FaceUse::None) {
                 continue;
             }
             if (!named) {
@@ -247,7 +251,7 @@ void WriteUnextractedTextures(CheckerRun& run) {
                 ++run.counters.unextractedTextures;
                 named = true;
             }
-            PrintBrushLine(run, boxes, visit.entityNumber, visit.brushNumber, brush, "");
+            PrintBrushLine(run, listing.boxes, visit.entityNumber, visit.brushNumber, brush, "");
         }
     }
     if (run.counters.unextractedTextures == 0) {
@@ -318,8 +322,9 @@ void ScanPakFiles(CheckerRun& run) {
 
 void WriteTextureSections(CheckerRun& run) {
     if (run.settings.findBadWals != 0) {
-        WriteMissingTextures(run);
-        WriteUnextractedTextures(run);
+        BrushListing listing(run);
+        WriteMissingTextures(run, listing);
+        WriteUnextractedTextures(run, listing);
     }
     if (!run.textures.empty()) {
         WriteTextureLocations(run);
