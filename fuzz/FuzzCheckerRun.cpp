@@ -17,19 +17,6 @@ namespace {
 
 using namespace quillon;
 
-const EntityClassTable& Database() {
-    static const EntityClassTable table = [] {
-        EntityClassTable loaded;
-        const std::string path = QUILLON_SOURCE_DIR "/data/Quake2/quake2.db";
-        if (!LoadEntityDatabaseFiles(loaded, path, path, DatabaseReader::Checker)) {
-            std::perror(path.c_str());
-            std::abort();
-        }
-        return loaded;
-    }();
-    return table;
-}
-
 CheckerSettings SettingsFor(std::uint8_t options) {
     CheckerSettings settings;
     settings.lastMapFile = fuzz::ScratchPath("fuzz.map");
@@ -61,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     run.derived = DeriveSettings(run.settings);
     run.mode = ModeOfOutputType(run.settings.outputType);
     run.otherMode = run.settings.outputType > 2;
-    run.classes = Database();
+    run.classes = fuzz::ShippedDatabase<DatabaseReader::Checker>();
     SetDatabasePaths(run);
     fuzz::WriteWholeFile(run.settings.lastMapFile, fuzz::AsText(data, size));
     RunChecker(run);

@@ -11,32 +11,17 @@
 #include "frontend/core/OverflowTable.h"
 #include "fuzz/FuzzSupport.h"
 
-namespace {
-
 using namespace quillon;
 
-const EntityClassTable& Database() {
-    static const EntityClassTable table = [] {
-        EntityClassTable loaded;
-        const std::string path = QUILLON_SOURCE_DIR "/data/Quake2/quake2.db";
-        if (!LoadEntityDatabaseFiles(loaded, path, path, DatabaseReader::FrontEnd)) {
-            std::abort();
-        }
-        return loaded;
-    }();
-    return table;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const EntityClassTable& database = fuzz::ShippedDatabase<DatabaseReader::FrontEnd>();
     const std::uint8_t options = size > 0 ? data[size - 1] : 0;
     OverflowOptions overflowOptions;
     overflowOptions.ignoreList = {"light", "misc_explobox"};
     overflowOptions.cheat = (options & 16) != 0;
     OverflowAnalysis analysis;
-    BuildOverflowTable(analysis, fuzz::AsText(data, size), Database(), overflowOptions, nullptr);
-    ApplyAllLoadRules(analysis, Database(), nullptr);
+    BuildOverflowTable(analysis, fuzz::AsText(data, size), database, overflowOptions, nullptr);
+    ApplyAllLoadRules(analysis, database, nullptr);
 
     SectionOptions sections;
     sections.show = options & 31;

@@ -1,5 +1,6 @@
 #pragma once
-// What the fuzz targets share: a private scratch folder per process and whole-file writes.
+// What the fuzz targets share: a private scratch folder per process, whole-file writes and the
+// shipped base database.
 
 #include <cstddef>
 #include <cstdint>
@@ -7,6 +8,8 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+
+#include "entitydb/EntityDatabase.h"
 
 namespace quillon::fuzz {
 
@@ -40,6 +43,22 @@ inline void WriteWholeFile(const std::string& path, std::string_view bytes) {
 
 inline std::string_view AsText(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
+}
+
+/// The shipped base database as `reader` reads it, loaded once per process; a failure ends the
+/// process, as the target is then useless.
+template <DatabaseReader reader>
+const EntityClassTable& ShippedDatabase() {
+    static const EntityClassTable table = [] {
+        EntityClassTable loaded;
+        const std::string path = QUILLON_SOURCE_DIR "/data/Quake2/quake2.db";
+        if (!LoadEntityDatabaseFiles(loaded, path, path, reader)) {
+            std::perror(path.c_str());
+            std::abort();
+        }
+        return loaded;
+    }();
+    return table;
 }
 
 }  // namespace quillon::fuzz
