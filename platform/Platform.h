@@ -53,6 +53,15 @@ bool ReplaceFileSafely(const std::string& path, std::string_view text, std::stri
                        IfMissing ifMissing = IfMissing::Fail, WriteStep failAt = WriteStep::None);
 /// The system's text for an error number (errno).
 std::string SystemErrorText(int errorNumber);
+/// True when both paths name one existing file: the same device and inode, however spelt (links,
+/// "./", a case-insensitive file system).
+bool SameFile(const std::string& a, const std::string& b);
+/// True when `path` names an existing folder.
+bool IsFolder(const std::string& path);
+/// The files that a map names with "$include", and the files those name in turn, as written (a
+/// relative name is taken from the working directory, as the checker opens it). A name in a
+/// comment counts too: the list errs towards more files, never fewer.
+std::vector<std::string> IncludedFiles(const std::string& mapPath);
 
 /// A path split like the C runtime's _splitpath: drive ("" on POSIX), directory (ending in a
 /// separator or empty), file name, extension (with its dot, or empty).

@@ -61,6 +61,7 @@ struct CheckerRun {
     EntityClassTable classes;
 
     RunCounters counters;
+    std::vector<std::string> missingTextureNames;  ///< in the order of the "Missing Textures" section
     CheckState checks;
     std::vector<ProblemBrush> problemBrushes;
     bool printingBounds = false;  ///< set while PrintBrushBounds runs

@@ -27,6 +27,7 @@ CheckerSettings ReadCheckerSettings(const std::string& iniPath) {
     CheckerSettings settings;
     settings.lastMapFile = text(SECTION_GAME, "LastMapFile", MAX_SETTING_PATH);
     settings.lastOutputFile = text(SECTION_GAME, "LastOutputFile", MAX_SETTING_PATH);
+    settings.summaryFile = text(SECTION_GAME, "SummaryFile", MAX_SETTING_PATH);
     settings.entityDB = text(SECTION_GAME, "EntityDB", MAX_SETTING_DATABASE);
     settings.textureDir = text(SECTION_GAME, "TextureDir", MAX_SETTING_PATH);
     settings.show = number(SECTION_GAME, "Show", 15);

@@ -41,6 +41,7 @@ struct CheckerSettings {
     int findBadWals = 0;
     int fixTextures = 0;
     int outputType = 0;
+    std::string summaryFile;  ///< where the front end wants the run's summary; empty: nowhere
     // [FindEnt]
     std::string findEntOutput;
     std::string findEntTemp;

@@ -7,6 +7,7 @@
 #include "checker/driver/CheckerRun.h"
 #include "checker/driver/EntityClasses.h"
 #include "checker/driver/FatalError.h"
+#include "checker/driver/RunFiles.h"
 #include "checker/lists/EntityList.h"
 #include "checker/lists/UsedFileList.h"
 #include "checker/map/BrushGeometry.h"
@@ -134,19 +135,31 @@ int OutputPhase(CheckerRun& run) {
     return ReportExitCode(run);
 }
 
+/// The first line that says something: the summary holds one line per value.
+std::string FirstLine(const std::string& text) {
+    const std::size_t start = text.find_first_not_of('\n');
+    if (start == std::string::npos) {
+        return {};
+    }
+    return text.substr(start, text.find('\n', start) - start);
+}
+
 }  // namespace
 
 int RunChecker(CheckerRun& run) {
     int exitCode = ExitCriticalError;
+    std::string criticalError;
     try {
         if (ReadMapPhase(run)) {
             exitCode = OutputPhase(run);
         }
-    } catch (const FatalRunError&) {
+    } catch (const FatalRunError& error) {
         // FatalError has printed the message and written the line file.
         CloseReport(run);
         exitCode = ExitCriticalError;
+        criticalError = FirstLine(error.what());
     }
+    WriteRunSummary(run, criticalError);
     ReleaseDatabaseTexts(run);
     return exitCode;
 }
@@ -170,6 +183,11 @@ int CheckerMain(int argc, char** argv) {
         return ExitBadInvocation;
     }
     if (!LoadEntityDatabases(run)) {
+        return ExitBadInvocation;
+    }
+    // Other tools start the checker too: none of them may have it write over what it reads.
+    if (const std::optional<std::string> clash = OutputClash(run, argv[1])) {
+        std::fprintf(stderr, "quillon2: %s.\n", clash->c_str());
         return ExitBadInvocation;
     }
     return RunChecker(run);

@@ -214,6 +214,7 @@ void WriteMissingTextures(CheckerRun& run, BrushListing& listing) {
             continue;
         }
         ++run.counters.missingTextures;
+        run.missingTextureNames.push_back(run.textures[t].name);
         ReportPrint(run, "%s\n", run.textures[t].name.c_str());
         const std::vector<std::size_t> frames = EarlierFrames(run, t);
         for (const BrushVisit& visit : listing.users.Of(t, frames)) {

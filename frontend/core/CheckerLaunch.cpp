@@ -90,6 +90,11 @@ LaunchResult HandleEntityListExit(CheckerExit exit, FrontEndSettings& settings, 
     return LaunchResult::Continue;
 }
 
+bool IsReportRun(int outputType) {
+    return outputType != static_cast<int>(OutputType::OutputEntityList) &&
+           outputType != static_cast<int>(OutputType::OutputFileList);
+}
+
 std::optional<int> WaitWithProgress(platform::ChildProcess& child, UserInteraction& ui) {
     for (;;) {
         if (std::optional<int> code = platform::WaitForProcess(child, CHECKER_POLL_MILLISECONDS)) {
@@ -142,6 +147,7 @@ LaunchResult HandleCheckerExit(int exitCode, CheckerLaunch& launch, FrontEndSett
     const CheckerExit exit = *known;
     // The checker refused its settings before writing anything.
     launch.checkerFailed = exit == CheckerExit::ExitBadInvocation;
+    launch.criticalError = exit == CheckerExit::ExitCriticalError && IsReportRun(outputType);
     if (exit == CheckerExit::ExitUppercaseTextures && settings.game.dontAsk == 0) {
         const UppercaseFixAnswer answer = ui.AskUppercaseFix(settings.game.dontAsk != 0);
         settings.game.dontAsk = answer.dontAskAgain ? 1 : 0;
@@ -169,6 +175,8 @@ LaunchResult HandleCheckerExit(int exitCode, CheckerLaunch& launch, FrontEndSett
 
 LaunchResult LaunchChecker(CheckerLaunch& launch, FrontEndSettings& settings, UserInteraction& ui) {
     launch.checkerFailed = false;
+    launch.criticalError = false;
+    launch.summary.reset();
     FrontEndSettings runSettings = settings;
     if (launch.fixTexturesForNextRun) {
         runSettings.game.fixTextures = 1;
@@ -180,6 +188,13 @@ LaunchResult LaunchChecker(CheckerLaunch& launch, FrontEndSettings& settings, Us
         ui.ShowMessage("Cannot write the settings file for " + launch.checkerPath + " in " + launch.tempDirectory,
                        TITLE, MessageIcon::Warning);
         return LaunchResult::Stop;
+    }
+    // A report run's checker tells what it found in a file of its own; the report stays as it is.
+    const TemporaryFile summaryFile(IsReportRun(settings.game.outputType)
+                                        ? platform::CreateTempFile(launch.tempDirectory, "MAP")
+                                        : std::string());
+    if (!summaryFile.Path().empty()) {
+        platform::WriteProfileString(settingsFile.Path(), "Quake2", "SummaryFile", summaryFile.Path());
     }
     ui.SetStatus(CheckerStatusText(settings.game.outputType));
     const std::string commandLine = launch.checkerPath + " " + settingsFile.Path();
@@ -194,6 +209,9 @@ LaunchResult LaunchChecker(CheckerLaunch& launch, FrontEndSettings& settings, Us
     }
     const std::optional<int> exitCode = WaitWithProgress(*child, ui);
     ui.SetStatus("");
+    if (!summaryFile.Path().empty()) {
+        launch.summary = ReadCheckerSummary(summaryFile.Path());
+    }
     return HandleCheckerExit(exitCode.value_or(-1), launch, settings, ui);
 }
 

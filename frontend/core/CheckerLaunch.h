@@ -2,9 +2,11 @@
 // One run of the checker: a temporary settings file, the child process polled every 200 ms, and
 // what its exit code means in each run mode.
 
+#include <optional>
 #include <string>
 
 #include "frontend/core/FrontEndSettings.h"
+#include "frontend/core/RunSummary.h"
 #include "frontend/core/UserInteraction.h"
 
 namespace quillon {
@@ -34,6 +36,10 @@ struct CheckerLaunch {
     /// The last run could not be started, refused its settings (-1) or ended abnormally; its
     /// output is missing or partial.
     bool checkerFailed = false;
+    /// The last report run stopped at a critical error.
+    bool criticalError = false;
+    /// What the last report run's checker said about its part; empty when it said nothing.
+    std::optional<CheckerSummary> summary;
 };
 
 /// Runs the checker once with `settings` and acts on its exit code.

@@ -19,7 +19,11 @@ const char* const USAGE_TEXT =
     "\n"
     " -tex\tReport missing textures\n"
     " -locase\tConvert all texture names to lowercase\n"
-    " +go\tRun Quillon and exit";
+    " +go\tRun Quillon and exit\n"
+    "\n"
+    " Exit status after +go: 0 report written, 1 no report,\n"
+    " 2 no +go, 3 critical error in the map, 4 too many\n"
+    " models, sounds or images in a selected level";
 
 const char* const NO_MATCHING_QUOTE_TEXT = "Syntax error: No matching double-quotation mark";
 

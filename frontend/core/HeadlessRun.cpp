@@ -58,9 +58,21 @@ int RunHeadlessGo(const ProgramPaths& paths, FrontEndSettings& settings, const C
     if (go.checkerFailed) {
         ui.ShowMessage("The report " + settings.game.lastOutputFile + " lacks the checker's part.", "Quillon",
                        MessageIcon::Warning);
+    }
+    for (const std::string& line : SummaryLines(go.summary)) {
+        ui.ShowMessage(line, "Quillon", MessageIcon::Information);
+    }
+    return HeadlessExitStatus(go);
+}
+
+int HeadlessExitStatus(const GoResult& go) {
+    if (go.outcome != GoOutcome::ReportWritten || go.checkerFailed) {
         return HeadlessFailed;
     }
-    return HeadlessReportWritten;
+    if (go.criticalError) {
+        return HeadlessCriticalError;
+    }
+    return go.summary.overflowWarnings.empty() ? HeadlessReportWritten : HeadlessIndexOverflow;
 }
 
 int RunFrontEndHeadless(const std::vector<std::string>& arguments, std::FILE* errors) {

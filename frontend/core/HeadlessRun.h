@@ -10,6 +10,7 @@
 #include "frontend/core/CommandLine.h"
 #include "frontend/core/FrontEndSettings.h"
 #include "frontend/core/ProgramPaths.h"
+#include "frontend/core/RunAnalysis.h"
 #include "frontend/core/UserInteraction.h"
 
 namespace quillon {
@@ -19,6 +20,8 @@ enum HeadlessExit : int {
     HeadlessReportWritten = 0,
     HeadlessFailed = 1,         ///< nothing or only part of the report was written; see the message
     HeadlessNothingToDo = 2,    ///< no "+go": there are no dialogs to show
+    HeadlessCriticalError = 3,  ///< the report was written; the checker stopped at a critical error
+    HeadlessIndexOverflow = 4,  ///< the report was written; a selected level has too many models, sounds or images
 };
 
 class HeadlessInteraction : public UserInteraction {
@@ -39,6 +42,9 @@ private:
     bool replaceOutput;
     bool lowerCase;
 };
+
+/// The exit status of a Go whose report was written, and the summary printed before it.
+int HeadlessExitStatus(const GoResult& go);
 
 /// Go without a display, for settings already loaded and given their command line. The caller
 /// holds the front end's presence lock (or another front end does), so the checker agrees to run.

@@ -1,14 +1,18 @@
 #include "frontend/core/RunAnalysis.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "entitydb/EntityDatabase.h"
 #include "frontend/core/OverflowReport.h"
 #include "frontend/core/OverflowTable.h"
+#include "frontend/core/OutputGuard.h"
 #include "frontend/core/Version.h"
+#include "platform/Platform.h"
 
 namespace quillon {
 
@@ -27,27 +31,61 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return std::move(text).str();
 }
 
+/// Writes `text`; on failure errno holds the reason.
 bool WriteText(const std::string& path, const std::string& text, const char* mode) {
     std::FILE* file = std::fopen(path.c_str(), mode);
     if (file == nullptr) {
         return false;
     }
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    return std::fclose(file) == 0 && written;
+    const int writeError = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written) {
+        errno = writeError;
+    }
+    return closed && written;
 }
 
-/// The map's file name needs ".map" somewhere; folders with dots in their names do not count.
-std::string MapPathWithExtension(std::string path) {
-    const std::size_t separator = path.find_last_of('/');
-    std::string lower = separator == std::string::npos ? path : path.substr(separator + 1);
-    for (char& c : lower) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    if (lower.find(".map") == std::string::npos) {
-        path += ".map";
-    }
-    return path;
+std::string ErrorText() {
+    return platform::SystemErrorText(errno);
 }
+
+/// The report under construction: a temporary file beside the target, which `LastOutputFile`
+/// names while the run writes it. Unless it is committed, it goes, and the previous report stays.
+class ReportDraft {
+public:
+    explicit ReportDraft(std::string& outputFile) : setting(outputFile), target(outputFile) {
+        const platform::PathParts parts = platform::SplitPath(target);
+        path = platform::CreateTempFile(parts.drive + parts.directory, "." + parts.name + parts.extension + ".");
+        if (!path.empty()) {
+            setting = path;
+        }
+    }
+    ~ReportDraft() {
+        setting = target;
+        if (!path.empty()) {
+            std::remove(path.c_str());
+        }
+    }
+    ReportDraft(const ReportDraft&) = delete;
+    ReportDraft& operator=(const ReportDraft&) = delete;
+
+    bool Created() const { return !path.empty(); }
+    /// The finished report takes the target's place; false and `error` when it cannot.
+    bool Commit(std::string& error) {
+        const std::optional<std::string> text = ReadWholeFile(path);
+        if (!text) {
+            error = ErrorText();
+            return false;
+        }
+        return platform::ReplaceFileSafely(target, *text, error, platform::IfMissing::Create);
+    }
+
+private:
+    std::string& setting;
+    std::string target;
+    std::string path;
+};
 
 void WriteClassTableDumpFile(const std::string& path, const EntityClassTable& table) {
     if (path.empty()) {
@@ -88,7 +126,9 @@ void ReportDatabaseProblems(const EntityClassTable& table, UserInteraction& ui) 
 }  // namespace
 
 AnalysisResult RunAnalysis(const AnalysisContext& context, FrontEndSettings& settings, UserInteraction& ui,
-                           const CheckerStep& runChecker) {
+                           const CheckerStep& runChecker, AnalysisOutput* output) {
+    AnalysisOutput unused;
+    AnalysisOutput& out = output != nullptr ? *output : unused;
     GameSettings& game = settings.game;
     game.lastMapFile = MapPathWithExtension(game.lastMapFile);
     const std::optional<std::string> mapText = ReadWholeFile(game.lastMapFile);
@@ -109,9 +149,15 @@ AnalysisResult RunAnalysis(const AnalysisContext& context, FrontEndSettings& set
     OverflowOptions options{context.ignoreList, (game.show & SHOW_CHEAT) != 0};
     BuildOverflowTable(analysis, *mapText, table, options, &ui);
 
+    ReportDraft draft(game.lastOutputFile);
+    if (!draft.Created()) {
+        out.writeError = ErrorText();
+        return AnalysisResult::ReportNotWritable;
+    }
     LaunchResult launched = LaunchResult::Continue;
     do {
         if (!WriteHead(context, game)) {
+            out.writeError = ErrorText();
             return AnalysisResult::ReportNotWritable;
         }
         launched = runChecker(settings);
@@ -122,14 +168,20 @@ AnalysisResult RunAnalysis(const AnalysisContext& context, FrontEndSettings& set
 
     ApplyAllLoadRules(analysis, table, &ui);
     const SectionOptions sections{game.show, context.database.fullPath, context.ignoreList};
-    if (!WriteText(game.lastOutputFile, FormatOverflowSections(analysis, sections), "ab")) {
+    const std::string sectionsText = FormatOverflowSections(analysis, sections);
+    out.overflowWarnings = OverflowWarnings(sectionsText);
+    if (!WriteText(game.lastOutputFile, sectionsText, "ab")) {
+        out.writeError = ErrorText();
+        return AnalysisResult::ReportNotWritable;
+    }
+    if (!draft.Commit(out.writeError)) {
         return AnalysisResult::ReportNotWritable;
     }
     return AnalysisResult::Done;
 }
 
 std::optional<std::string> AnalysisFailureText(AnalysisResult result, const AnalysisContext& context,
-                                               const GameSettings& game) {
+                                               const GameSettings& game, const std::string& writeError) {
     switch (result) {
     case AnalysisResult::EmptyClassTable:
         return "Invalid entity database " + context.database.fullPath + "\n";
@@ -138,7 +190,7 @@ std::optional<std::string> AnalysisFailureText(AnalysisResult result, const Anal
     case AnalysisResult::MapNotReadable:
         return "Cannot find " + game.lastMapFile + "\n";
     case AnalysisResult::ReportNotWritable:
-        return "Cannot write " + game.lastOutputFile + "\n";
+        return "Cannot write " + game.lastOutputFile + ": " + writeError + "\n";
     case AnalysisResult::Done:
     case AnalysisResult::Aborted:
         break;
@@ -148,7 +200,11 @@ std::optional<std::string> AnalysisFailureText(AnalysisResult result, const Anal
 
 GoResult RunGo(const GoRequest& request, FrontEndSettings& settings, UserInteraction& ui, CheckerLaunch& launch) {
     GoResult go;
-    const GoCheck check = ValidateGo(settings.game, request.selectedDatabase.has_value(), ui);
+    const std::string databasePath =
+        request.selectedDatabase ? request.databases.at(*request.selectedDatabase).fullPath : std::string();
+    const std::vector<RunInput> inputs =
+        RunInputs(request.paths, MapPathWithExtension(settings.game.lastMapFile), databasePath);
+    const GoCheck check = ValidateGo(settings.game, inputs, request.selectedDatabase.has_value(), ui);
     if (!check.proceed) {
         go.focus = check.focus;
         return go;
@@ -164,20 +220,31 @@ GoResult RunGo(const GoRequest& request, FrontEndSettings& settings, UserInterac
     settings.game.outputType = static_cast<int>(OutputType::OutputReport);
 
     launch.checkerFailed = false;
+    launch.criticalError = false;
+    launch.summary.reset();
     ui.AdvanceBusyIndicator();
-    const AnalysisResult result = RunAnalysis(context, settings, ui, [&](FrontEndSettings& runSettings) {
-        return LaunchChecker(launch, runSettings, ui);
-    });
+    AnalysisOutput output;
+    const AnalysisResult result = RunAnalysis(
+        context, settings, ui, [&](FrontEndSettings& runSettings) { return LaunchChecker(launch, runSettings, ui); },
+        &output);
     ui.SetStatus("");
     go.checkerFailed = launch.checkerFailed;
+    go.criticalError = launch.criticalError;
+    const std::string& report = settings.game.lastOutputFile;
     if (result == AnalysisResult::Aborted) {
         go.outcome = GoOutcome::Aborted;
         go.focus = GoField::TextureDirectory;
-    } else if (const std::optional<std::string> failure = AnalysisFailureText(result, context, settings.game)) {
+        std::error_code error;
+        ui.ShowMessage("The run was aborted. " + report +
+                           (std::filesystem::exists(report, error) ? " was left as it was." : " was not written."),
+                       "Quillon", MessageIcon::Information);
+    } else if (const std::optional<std::string> failure =
+                   AnalysisFailureText(result, context, settings.game, output.writeError)) {
         ui.ShowMessage(*failure, "Quillon", MessageIcon::Warning);
         go.outcome = GoOutcome::Failed;
     } else {
         go.outcome = GoOutcome::ReportWritten;
+        go.summary = {report, settings.game.findBadWals != 0, launch.summary, output.overflowWarnings};
     }
     return go;
 }

@@ -12,6 +12,7 @@
 #include "frontend/core/DatabaseList.h"
 #include "frontend/core/FrontEndSettings.h"
 #include "frontend/core/ProgramPaths.h"
+#include "frontend/core/RunSummary.h"
 #include "frontend/core/RunValidation.h"
 #include "frontend/core/UserInteraction.h"
 
@@ -35,18 +36,27 @@ struct AnalysisContext {
     std::function<std::time_t()> clock;   ///< the report's date and time; the system clock when empty
 };
 
+/// What a run learnt besides its result.
+struct AnalysisOutput {
+    std::string writeError;                     ///< the system's reason when the report cannot be written
+    std::vector<std::string> overflowWarnings;  ///< the "WARNING: Too many ..." lines
+};
+
 /// Runs the checker once with the settings given and says what to do next.
 using CheckerStep = std::function<LaunchResult(FrontEndSettings&)>;
 
 /// Reads the map and database, writes the report head, has `runChecker` append its part (again
 /// while it answers RunAgain), then appends the totals and lists. A `LastMapFile` without ".map"
-/// gets it appended.
+/// gets it appended. The report is built in a temporary file beside `LastOutputFile`, which the
+/// checker sees as its report, and replaces the previous report only when it is complete: an
+/// aborted or failed run leaves that as it was.
 AnalysisResult RunAnalysis(const AnalysisContext& context, FrontEndSettings& settings, UserInteraction& ui,
-                           const CheckerStep& runChecker);
+                           const CheckerStep& runChecker, AnalysisOutput* output = nullptr);
 
-/// The message for a failed analysis; nothing for Done and Aborted.
+/// The message for a failed analysis; nothing for Done and Aborted. `writeError` is the system's
+/// reason for ReportNotWritable.
 std::optional<std::string> AnalysisFailureText(AnalysisResult result, const AnalysisContext& context,
-                                               const GameSettings& game);
+                                               const GameSettings& game, const std::string& writeError = {});
 
 enum class GoOutcome {
     NotStarted,     ///< a field check failed or the user declined
@@ -59,6 +69,8 @@ struct GoResult {
     GoOutcome outcome = GoOutcome::NotStarted;
     GoField focus = GoField::None;
     bool checkerFailed = false;  ///< the checker did not start or ended abnormally
+    bool criticalError = false;  ///< the checker stopped at a critical error; the report says which
+    RunSummary summary;          ///< for a written report
 };
 
 struct GoRequest {

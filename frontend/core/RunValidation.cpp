@@ -15,12 +15,16 @@ GoCheck Refuse(UserInteraction& ui, const char* text, GoField focus) {
 
 }  // namespace
 
-GoCheck ValidateGo(const GameSettings& game, bool databaseSelected, UserInteraction& ui) {
+GoCheck ValidateGo(const GameSettings& game, const std::vector<RunInput>& inputs, bool databaseSelected,
+                   UserInteraction& ui) {
     if (game.lastMapFile.empty()) {
         return Refuse(ui, "You must supply a map filename.", GoField::MapFile);
     }
     if (game.lastOutputFile.empty()) {
         return Refuse(ui, "You must supply an output filename.", GoField::OutputFile);
+    }
+    if (const std::optional<std::string> refusal = OutputRefusal(game.lastOutputFile, inputs)) {
+        return Refuse(ui, refusal->c_str(), GoField::OutputFile);
     }
     std::error_code error;
     if (game.autoOverwrite == 0 && std::filesystem::exists(game.lastOutputFile, error)) {

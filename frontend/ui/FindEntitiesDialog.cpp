@@ -151,7 +151,7 @@ ListCheck FindEntitiesDialog::ReadFields() {
     if (findEnt.option == 1 || findEnt.option == 2) {
         findEnt.match = FromQt(matchEdit->text());
     }
-    return ValidateFindEntities(settings, Interaction());
+    return ValidateFindEntities(settings, ListInputs(), Interaction());
 }
 
 void FindEntitiesDialog::FocusField(ListField field) {
@@ -171,7 +171,7 @@ FileListDialog::FileListDialog(QWidget* parent, const ProgramPaths& programPaths
 
 ListCheck FileListDialog::ReadFields() {
     settings.fileList.output = FromQt(outputEdit->text());
-    return ValidateFileList(settings, Interaction());
+    return ValidateFileList(settings, ListInputs(), Interaction());
 }
 
 }  // namespace quillon

@@ -39,6 +39,13 @@ bool OtherWindowOpen(const QWidget* leaving) {
 
 }  // namespace
 
+StartMode DecideStart(const CommandLineOptions& options, SingleInstance& instance) {
+    if (options.go) {
+        return instance.RunningCopyAnswers() ? StartMode::RunBesideOther : StartMode::RunAndListen;
+    }
+    return instance.SignalRunningCopy() ? StartMode::HandOver : StartMode::RunAndListen;
+}
+
 bool DisplayAvailable() {
     const std::string platform = Environment("QT_QPA_PLATFORM");
     if (!platform.empty()) {
@@ -57,13 +64,14 @@ int RunFrontEndWithDialogs(int& argc, char** argv) {
     QApplication::setWindowIcon(QuillonIcon());
     const std::vector<std::string> arguments(argv + 1, argv + argc);
 
-    SingleInstance instance(SingleInstance::DefaultServerName());
-    if (instance.SignalRunningCopy()) {
-        return 0;
-    }
     const ProgramPaths paths = ComputeProgramPaths(platform::OwnProgramPath());
     FrontEndSettings settings = LoadSettings(paths.settingsFile);
     const CommandLineOptions options = ApplyCommandLine(JoinArguments(arguments), settings.game);
+    SingleInstance instance(SingleInstance::DefaultServerName());
+    const StartMode start = DecideStart(options, instance);
+    if (start == StartMode::HandOver) {
+        return 0;
+    }
     DesktopServices services;
     for (const std::string& error : options.syntaxErrors) {
         services.ShowMessage(nullptr, error, "Quillon", MessageIcon::Warning);
@@ -76,7 +84,9 @@ int RunFrontEndWithDialogs(int& argc, char** argv) {
     // The main dialog is not modal: the built-in viewers beside it take input too.
     auto* dialog = new MainDialog(paths, settings, options.go, services);
     services.SetHelpBook(&dialog->Help());
-    instance.Listen();
+    if (start == StartMode::RunAndListen) {
+        instance.Listen();
+    }
     QObject::connect(&instance, &SingleInstance::BringToFrontRequested, dialog, &MainDialog::BringToFront);
     QObject::connect(dialog, &QDialog::finished, dialog, [&] {
         services.SetHelpBook(nullptr);

@@ -7,6 +7,20 @@
 
 namespace quillon {
 
+class SingleInstance;
+struct CommandLineOptions;
+
+/// How a start goes on when it may find another copy running.
+enum class StartMode {
+    HandOver,         ///< another copy was asked to come to the front; this one ends
+    RunBesideOther,   ///< "+go" with another copy running: run here, leave that copy its socket
+    RunAndListen,     ///< no other copy: run and answer later starts
+};
+
+/// A start without "+go" hands over to a running copy. A start with "+go" never does: a script
+/// waits for its report, so the run happens in this process.
+StartMode DecideStart(const CommandLineOptions& options, SingleInstance& instance);
+
 /// True when Qt can show windows: a platform other than offscreen or minimal was asked for, or a
 /// display server is named in the environment.
 bool DisplayAvailable();

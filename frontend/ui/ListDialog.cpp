@@ -105,6 +105,10 @@ void ListDialog::BrowseOutput() {
     }
 }
 
+std::vector<RunInput> ListDialog::ListInputs() const {
+    return RunInputs(paths, settings.game.lastMapFile, paths.gameDir + settings.game.entityDB);
+}
+
 void ListDialog::Go() {
     if (interaction->Running()) {
         return;

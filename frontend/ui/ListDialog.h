@@ -8,6 +8,7 @@
 
 #include "frontend/core/CheckerLaunch.h"
 #include "frontend/core/FrontEndSettings.h"
+#include "frontend/core/OutputGuard.h"
 #include "frontend/core/ProgramPaths.h"
 #include "frontend/ui/DialogServices.h"
 #include "frontend/ui/ListRun.h"
@@ -54,6 +55,8 @@ protected:
     std::string& OutputSetting();
     /// Messages and questions of the dialog's checks.
     UserInteraction& Interaction() { return *interaction; }
+    /// The files a list run reads, none of which its output may be.
+    std::vector<RunInput> ListInputs() const;
     /// Where a dialog adds its own controls, between the output line and the buttons.
     QVBoxLayout* Body() const { return body; }
 

@@ -23,8 +23,14 @@ ListCheck Refuse(UserInteraction& ui, const char* text, ListField focus) {
     return {false, focus};
 }
 
-/// Asks before an existing output file is replaced, unless the preferences say not to.
-bool MayReplace(const std::string& output, int autoOverwrite, const char* title, UserInteraction& ui) {
+/// Refuses a folder or an input as the output, then asks before an existing output file is
+/// replaced, unless the preferences say not to.
+bool MayReplace(const std::string& output, const std::vector<RunInput>& inputs, int autoOverwrite, const char* title,
+                UserInteraction& ui) {
+    if (const std::optional<std::string> refusal = OutputRefusal(output, inputs)) {
+        ui.ShowMessage(*refusal, TITLE, MessageIcon::Warning);
+        return false;
+    }
     std::error_code error;
     if (autoOverwrite != 0 || !std::filesystem::exists(output, error)) {
         return true;
@@ -35,7 +41,8 @@ bool MayReplace(const std::string& output, int autoOverwrite, const char* title,
 
 }  // namespace
 
-ListCheck ValidateFindEntities(const FrontEndSettings& settings, UserInteraction& ui) {
+ListCheck ValidateFindEntities(const FrontEndSettings& settings, const std::vector<RunInput>& inputs,
+                               UserInteraction& ui) {
     const FindEntSettings& findEnt = settings.findEnt;
     if (findEnt.output.empty()) {
         return Refuse(ui, "You must enter an output filename.", ListField::Output);
@@ -43,18 +50,19 @@ ListCheck ValidateFindEntities(const FrontEndSettings& settings, UserInteraction
     if ((findEnt.option == 1 || findEnt.option == 2) && findEnt.match.empty()) {
         return Refuse(ui, "You must supply a character string to search for with this option.", ListField::Match);
     }
-    if (!MayReplace(findEnt.output, settings.game.autoOverwrite, "Entity List", ui)) {
-        return {false, ListField::None};
+    if (!MayReplace(findEnt.output, inputs, settings.game.autoOverwrite, "Entity List", ui)) {
+        return {false, ListField::Output};
     }
     return {true, ListField::None};
 }
 
-ListCheck ValidateFileList(const FrontEndSettings& settings, UserInteraction& ui) {
+ListCheck ValidateFileList(const FrontEndSettings& settings, const std::vector<RunInput>& inputs,
+                           UserInteraction& ui) {
     if (settings.fileList.output.empty()) {
         return Refuse(ui, "You must enter an output filename.", ListField::Output);
     }
-    if (!MayReplace(settings.fileList.output, settings.game.autoOverwrite, "File List", ui)) {
-        return {false, ListField::None};
+    if (!MayReplace(settings.fileList.output, inputs, settings.game.autoOverwrite, "File List", ui)) {
+        return {false, ListField::Output};
     }
     return {true, ListField::None};
 }

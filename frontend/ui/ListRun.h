@@ -4,7 +4,10 @@
 
 #include <string>
 
+#include <vector>
+
 #include "frontend/core/FrontEndSettings.h"
+#include "frontend/core/OutputGuard.h"
 #include "frontend/core/UserInteraction.h"
 
 namespace quillon {
@@ -18,10 +21,13 @@ struct ListCheck {
 };
 
 /// Find Entities: an output name, a match text when targetnames or keys and values are searched,
-/// and the replace question for an existing output file.
-ListCheck ValidateFindEntities(const FrontEndSettings& settings, UserInteraction& ui);
-/// List Used Files: an output name and the replace question.
-ListCheck ValidateFileList(const FrontEndSettings& settings, UserInteraction& ui);
+/// an output that is no folder and none of the run's `inputs`, and the replace question for an
+/// existing output file.
+ListCheck ValidateFindEntities(const FrontEndSettings& settings, const std::vector<RunInput>& inputs,
+                               UserInteraction& ui);
+/// List Used Files: an output name, the same output checks and the replace question.
+ListCheck ValidateFileList(const FrontEndSettings& settings, const std::vector<RunInput>& inputs,
+                           UserInteraction& ui);
 
 /// True when the list is opened with the desktop's "open" action: its name, lower-cased, holds
 /// ".csv" or ".txt". Other names go straight to the text viewer.

@@ -153,6 +153,15 @@ void MainDialog::Go() {
     if (result.outcome != GoOutcome::ReportWritten) {
         return;
     }
+    // What the run found, where the user looks first: the status line keeps the headline.
+    const std::vector<std::string> summary = SummaryLines(result.summary);
+    std::string message;
+    for (const std::string& line : summary) {
+        message += (message.empty() ? "" : "\n") + line;
+    }
+    interaction->SetStatus(summary.front());
+    const bool warn = result.criticalError || !result.summary.overflowWarnings.empty();
+    interaction->ShowMessage(message, "Quillon", warn ? MessageIcon::Warning : MessageIcon::Information);
     ShowResultFile(services, settings.game.lastOutputFile, true);
     if (closeAfterwards) {
         done(QDialog::Accepted);

@@ -38,6 +38,14 @@ bool SingleInstance::SignalRunningCopy() {
     return true;
 }
 
+bool SingleInstance::RunningCopyAnswers() {
+    QLocalSocket socket;
+    socket.connectToServer(serverName);
+    const bool answers = socket.waitForConnected(CONNECT_MILLISECONDS);
+    socket.disconnectFromServer();
+    return answers;
+}
+
 bool SingleInstance::Listen() {
     server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);

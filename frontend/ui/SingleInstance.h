@@ -20,6 +20,8 @@ public:
 
     /// True when another copy answers; it has then been asked to come to the front.
     bool SignalRunningCopy();
+    /// True when another copy answers; it is asked nothing.
+    bool RunningCopyAnswers();
     /// Starts listening for later copies; false when the socket cannot be made.
     bool Listen();
 

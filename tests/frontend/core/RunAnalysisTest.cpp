@@ -103,9 +103,11 @@ TEST_F(AnalysisRun, RunAgainWritesAFreshHeadBeforeEachCheckerRun) {
     EXPECT_EQ(report.find("QUILLON 1.1", 1), std::string::npos);
 }
 
-TEST_F(AnalysisRun, AbortLeavesTheTotalsOutButAStoppedCheckerGetsThem) {
+TEST_F(AnalysisRun, AbortKeepsThePreviousReportButAStoppedCheckerGetsTheTotals) {
+    scratch.Write("report.txt", "old report\n");
     EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::Abort})), AnalysisResult::Aborted);
-    EXPECT_EQ(Report().find("TOTALS"), std::string::npos);
+    EXPECT_EQ(Report(), "old report\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()), {}), 3) << "no draft is left";
     EXPECT_FALSE(AnalysisFailureText(AnalysisResult::Aborted, context, settings.game).has_value());
     checkerRuns = 0;
     EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::Stop})), AnalysisResult::Done);
@@ -176,7 +178,8 @@ TEST_F(GoRun, InputThatCannotBeReadOrWrittenFailsBeforeTheChecker) {
     ExpectStopped(GoOutcome::Failed, GoField::None, "Cannot find " + scratch.PathOf("maps/gone.map") + "\n");
     settings.game = complete;
     settings.game.lastOutputFile = scratch.PathOf("no/such/folder/report.txt");
-    ExpectStopped(GoOutcome::Failed, GoField::None, "Cannot write " + settings.game.lastOutputFile + "\n");
+    ExpectStopped(GoOutcome::Failed, GoField::None,
+                  "Cannot write " + settings.game.lastOutputFile + ": No such file or directory\n");
     settings.game = complete;
     request.databases[0] = {"mod.db", paths.gameDir + "mod.db", "Mod", "the mod"};
     ExpectStopped(GoOutcome::Failed, GoField::None, "Cannot find entity database " + paths.gameDir + "mod.db\n");
@@ -210,7 +213,8 @@ TEST_F(GoRun, AbortForTheTextureDirectoryFocusesIt) {
     const GoResult go = RunGo(request, settings, ui, launch);
     EXPECT_EQ(go.outcome, GoOutcome::Aborted);
     EXPECT_EQ(go.focus, GoField::TextureDirectory);
-    EXPECT_TRUE(ui.messages.empty());
+    ASSERT_EQ(ui.messages.size(), 1U);
+    EXPECT_EQ(ui.messages[0].text, "The run was aborted. " + settings.game.lastOutputFile + " was not written.");
 }
 
 TEST_F(GoRun, ReportRunStartsTheCheckerInReportModeWhateverWasStored) {

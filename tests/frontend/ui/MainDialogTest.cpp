@@ -10,10 +10,13 @@
 
 #include "UiFixture.h"
 #include "UiTestMain.h"
+#include "frontend/core/CommandLine.h"
 #include "frontend/core/Version.h"
 #include "frontend/ui/BusyIndicator.h"
 #include "frontend/ui/DialogSupport.h"
+#include "frontend/ui/FrontEndApp.h"
 #include "frontend/ui/MainDialog.h"
+#include "frontend/ui/SingleInstance.h"
 #include "frontend/ui/TextViewer.h"
 
 namespace quillon::test {
@@ -47,6 +50,7 @@ private slots:
     void PickersUseTheirFiltersAndRememberFolders();
     void ListDialogsNeedMapAndDatabase();
     void HoldsPresenceLockWhileOpen();
+    void PlusGoNeverHandsOverToARunningCopy();
 };
 
 void MainDialogTest::GoRefusesIncompleteFields_data() {
@@ -127,7 +131,10 @@ void MainDialogTest::GoWritesCompleteReportAndOpensIt() {
     dialog.show();
     dialog.Go();
 
-    QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{});
+    // The summary: the status line keeps its first line, the message has all of it.
+    const std::string counts = "0 bsp errors, 0 runtime errors, 0 logic notes, 0 non-standard notes";
+    QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{counts + "\nReport: " + fixture.ReportPath()});
+    QCOMPARE(Control<QLabel>(&dialog, ID_STATUS_LINE)->text(), QString::fromStdString(counts));
     const std::string report = ReadFileBytes(fixture.ReportPath());
     QVERIFY(report.rfind("QUILLON " + VersionString() + "\n", 0) == 0);
     QVERIFY(report.find("\nResults for " + map + " - ") != std::string::npos);
@@ -139,7 +146,6 @@ void MainDialogTest::GoWritesCompleteReportAndOpensIt() {
     QCOMPARE(Edit(dialog, MainDialog::ID_MAP_FILE)->text(), QString::fromStdString(map));
     QVERIFY(Control<QPushButton>(&dialog, MainDialog::ID_GO)->isEnabled());
     QVERIFY(!Control<BusyIndicator>(&dialog, ID_BUSY_INDICATOR)->isVisible());
-    QVERIFY(Control<QLabel>(&dialog, ID_STATUS_LINE)->text().isEmpty());
     QVERIFY(dialog.isVisible());
 }
 
@@ -301,6 +307,20 @@ void MainDialogTest::HoldsPresenceLockWhileOpen() {
     const platform::FrontEndPresenceLock next;
     qputenv("QUILLON_STANDALONE", "1");
     QVERIFY(next.held());
+}
+
+void MainDialogTest::PlusGoNeverHandsOverToARunningCopy() {
+    const QString name = QStringLiteral("quillon-test-%1").arg(QCoreApplication::applicationPid());
+    SingleInstance running(name);
+    QVERIFY(running.Listen());
+    QSignalSpy toFront(&running, &SingleInstance::BringToFrontRequested);
+    SingleInstance started(name);
+    CommandLineOptions go;
+    go.go = true;
+    // A script's "+go" runs in its own process and leaves the running copy alone.
+    QCOMPARE(DecideStart(go, started), StartMode::RunBesideOther);
+    QCOMPARE(DecideStart(CommandLineOptions{}, started), StartMode::HandOver);
+    QTRY_COMPARE(toFront.count(), 1);
 }
 
 QUILLON_UI_TEST(MainDialogTest);
