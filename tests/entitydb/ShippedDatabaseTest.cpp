@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <set>
 #include <string>
@@ -149,11 +150,19 @@ TEST_F(BaseDatabase, PutsWorldspawnFirstAndOutsideTheFilter) {
     EXPECT_FALSE(world.needsBrush);
 }
 
-TEST_F(BaseDatabase, GivesEveryPointClassABoxAndNoBrushClassOne) {
+// Point classes whose position has no effect in the game: without a box, no inside-solid note names them.
+const std::set<std::string> POSITIONLESS_CLASSES = {
+    "func_clock",       "func_timer",        "info_notnull",       "info_null",
+    "misc_strogg_ship", "misc_viper",        "target_changelevel", "target_crosslevel_target",
+    "target_goal",      "target_earthquake", "target_help",        "target_crosslevel_trigger",
+    "target_lightramp", "target_secret",     "target_string",      "trigger_always",
+    "trigger_elevator", "trigger_key",       "trigger_relay"};
+
+TEST_F(BaseDatabase, GivesABoxToEveryPointClassWhosePositionCountsAndNoBrushClassOne) {
     // Brush classes whose brushes the compiler merges into the world take no model of their own.
     const std::set<std::string> mergedBrushClasses = {"worldspawn", "func_areaportal", "func_group"};
     for (const EntityClassDef& record : table.classes) {
-        if (mergedBrushClasses.count(record.className) != 0) {
+        if (mergedBrushClasses.count(record.className) != 0 || POSITIONLESS_CLASSES.count(record.className) != 0) {
             EXPECT_FALSE(record.hasBounds || record.needsBrush) << record.className;
             continue;
         }
@@ -234,6 +243,22 @@ TEST_F(CtfMerge, ReplacesChangedClassesInPlace) {
     const auto worldLines = BlockLines(ctf, world.definitionOffset);
     EXPECT_NE(std::find(worldLines.begin(), worldLines.end(), "LOAD pics/i_ctf1.pcx"), worldLines.end());
     EXPECT_EQ(std::find(worldLines.begin(), worldLines.end(), "LOAD #w_bfg.md2"), worldLines.end());
+}
+
+TEST_F(CtfMerge, GivesEveryPlayerStartThePlayersBoxNotThePad) {
+    for (const EntityClassTable* source : {&table, &merged}) {
+        for (const char* name : {"info_player_start", "info_player_deathmatch", "info_player_coop", "info_player_team1",
+                                 "info_player_team2"}) {
+            const EntityClassDef* start = Find(*source, name);
+            if (start == nullptr) {
+                EXPECT_EQ(source, &table) << name;  // the team starts are CTF's own
+                continue;
+            }
+            EXPECT_TRUE(start->hasBounds) << name;
+            EXPECT_EQ(start->mins, (std::array<float, 3>{-16, -16, -24})) << name;
+            EXPECT_EQ(start->maxs, (std::array<float, 3>{16, 16, 32})) << name;
+        }
+    }
 }
 
 TEST_F(CtfMerge, RemovesTheClassesCtfCannotSpawn) {
