@@ -55,8 +55,8 @@ void ReadKeys(std::string_view arguments, GameDeclarations& game, const std::str
     bool any = false;
     for (std::string_view key = NextWord(arguments, at); !key.empty(); key = NextWord(arguments, at)) {
         any = true;
-        const bool known = std::any_of(game.keys.begin(), game.keys.end(),
-                                       [key](const std::string& declared) { return EqualsIgnoringCase(declared, key); });
+        const auto sameKey = [key](const std::string& declared) { return EqualsIgnoringCase(declared, key); };
+        const bool known = std::any_of(game.keys.begin(), game.keys.end(), sameKey);
         if (!known) {
             game.keys.emplace_back(key);
         }
@@ -71,8 +71,8 @@ void ReadLimit(std::string_view arguments, GameDeclarations& game, const std::st
     std::size_t at = 0;
     const std::string_view name = NextWord(arguments, at);
     const std::string_view number = NextWord(arguments, at);
-    const auto limit = std::find_if(LIMIT_NAMES.begin(), LIMIT_NAMES.end(),
-                                    [name](const LimitName& candidate) { return EqualsIgnoringCase(candidate.name, name); });
+    const auto sameName = [name](const LimitName& candidate) { return EqualsIgnoringCase(candidate.name, name); };
+    const auto limit = std::find_if(LIMIT_NAMES.begin(), LIMIT_NAMES.end(), sameName);
     if (limit == LIMIT_NAMES.end()) {
         problems.push_back(where + ": GAME_LIMIT names " + (name.empty() ? "nothing" : Quoted(name)) +
                            ", not edicts, models, sounds or images; the line is skipped");
@@ -84,8 +84,8 @@ void ReadLimit(std::string_view arguments, GameDeclarations& game, const std::st
     const std::from_chars_result parsed = std::from_chars(number.data(), end, read);
     if (number.empty() || parsed.ec != std::errc() || parsed.ptr != end || read < 1 || read > MAX_DECLARED_LIMIT) {
         problems.push_back(where + ": the " + std::string(limit->name) + " limit must be a whole number from 1 to " +
-                           std::to_string(MAX_DECLARED_LIMIT) + ", not " + (number.empty() ? "nothing" : Quoted(number)) +
-                           "; it stays " + std::to_string(value));
+                           std::to_string(MAX_DECLARED_LIMIT) + ", not " +
+                           (number.empty() ? "nothing" : Quoted(number)) + "; it stays " + std::to_string(value));
         return;
     }
     value = read;

@@ -88,7 +88,9 @@ void AppendTableLimitNotes(std::string& out, const OverflowAnalysis& analysis) {
         const std::size_t sounds = analysis.NameRoom(ResourceKind::Sound);
         const std::size_t images = analysis.NameRoom(ResourceKind::Image);
         if (models == sounds && sounds == images) {
-            Append(out, "\nNOTE: Only the first %zu models, sounds and images of each kind\n      were counted in each level.\n",
+            Append(out,
+                   "\nNOTE: Only the first %zu models, sounds and images of each kind\n"
+                   "      were counted in each level.\n",
                    models);
         } else {
             Append(out, "\nNOTE: Only the first %zu models, %zu sounds and %zu images\n      were counted in each level.\n",

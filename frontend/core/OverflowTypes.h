@@ -84,7 +84,9 @@ struct OverflowAnalysis {
     }
     int Count(ResourceKind kind, int level) const { return static_cast<int>(List(kind, level).names.size()); }
     int Limit(ResourceKind kind) const {
-        return kind == ResourceKind::Model ? limits.models : kind == ResourceKind::Sound ? limits.sounds : limits.images;
+        return kind == ResourceKind::Model   ? limits.models
+               : kind == ResourceKind::Sound ? limits.sounds
+                                             : limits.images;
     }
     std::size_t EntityRoom() const { return TABLE_ROOM_FACTOR * static_cast<std::size_t>(limits.edicts); }
     std::size_t NameRoom(ResourceKind kind) const { return TABLE_ROOM_FACTOR * static_cast<std::size_t>(Limit(kind)); }

@@ -97,9 +97,13 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"Above", 1025, std::string(RUNTIME_BANNER) + "\nThe number of entities spawned at game startup exceeds 1024.\n"},
         LimitCase{"AtTheLimit", 1024, std::string(LOGIC_BANNER) + "\nThe number of entities spawned at game startup is dangerously\n"},
         LimitCase{"WellBelow", 1000, ""},
-        LimitCase{"NearADeclaredLimit", 2025, std::string(LOGIC_BANNER) + "\nThe number of entities spawned at game startup is dangerously\nclose to the default maximum (2048).", 2048},
+        LimitCase{"NearADeclaredLimit", 2025,
+                  std::string(LOGIC_BANNER) +
+                      "\nThe number of entities spawned at game startup is dangerously\nclose to the default maximum (2048).",
+                  2048},
         LimitCase{"BelowADeclaredLimit", 2024, "", 2048},
-        LimitCase{"AboveADeclaredLimit", 2049, std::string(RUNTIME_BANNER) + "\nThe number of entities spawned at game startup exceeds 2048.\n", 2048},
+        LimitCase{"AboveADeclaredLimit", 2049,
+                  std::string(RUNTIME_BANNER) + "\nThe number of entities spawned at game startup exceeds 2048.\n", 2048},
         LimitCase{"WellBelowADeclared8192", 1500, "", 8192}),
     [](const auto& row) { return std::string(row.param.name); });
 
