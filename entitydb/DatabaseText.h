@@ -13,6 +13,8 @@
 
 namespace quillon {
 
+struct GameDeclarations;
+
 /// Every keyword that may open a line of a class block.
 enum class DatabaseKeyword {
     // Attributes, read by the loaders.
@@ -61,5 +63,11 @@ std::vector<std::string_view> BlockLines(std::string_view text, int definitionOf
 /// quotes (at most 31 characters). Only lines whose keyword is written "SPAWNFLAGS" and that carry
 /// a quote are listed.
 std::vector<std::pair<std::uint32_t, std::string>> ReadSpawnflagNames(std::string_view text, int definitionOffset);
+
+/// Reads the "GAME_KEYS" and "GAME_LIMIT" lines of a database's free text, from its fourth line up
+/// to the line that holds the start marker at `startMarker`, into `game`. A malformed line adds one
+/// sentence to `problems` and changes nothing it cannot read.
+void ReadGameDeclarations(std::string_view text, std::size_t startMarker, GameDeclarations& game,
+                          std::vector<std::string>& problems);
 
 }  // namespace quillon

@@ -155,11 +155,19 @@ int LoadEntityClasses(EntityClassTable& table, const std::string& text, bool loa
     const std::size_t start = view.find(START_MARKER);
     if (!HasMagicWord(view) || start == std::string_view::npos) {
         classes.clear();
+        table.game = GameDeclarations{};
         return 0;
     }
-    if (view.find(NO_PARENT_MARKER, start) != std::string_view::npos) {
+    // A file that stands alone declares for its game alone; otherwise its declarations add to
+    // the base database's.
+    const bool standsAlone = view.find(NO_PARENT_MARKER, start) != std::string_view::npos;
+    if (standsAlone) {
         classes.clear();
     }
+    if (loadedFirst || standsAlone) {
+        table.game = GameDeclarations{};
+    }
+    ReadGameDeclarations(view, start, table.game, table.problems);
     std::size_t at = start + START_MARKER.size();
     while (classes.size() < static_cast<std::size_t>(MAX_ENTITY_CLASSES)) {
         const std::size_t found = view.find(CLASSNAME_KEYWORD, at);

@@ -93,6 +93,10 @@ bool ContainsIgnoringCase(const Names& names, std::string_view name) {
 }  // namespace
 
 bool IsKnownEntityKey(const CheckerRun& run, const std::string& key) {
+    // The entity database may declare the keys its game reads beyond the list below.
+    if (ContainsIgnoringCase(run.classes.game.keys, key)) {
+        return true;
+    }
     for (const GameField& field : GAME_FIELDS) {
         if (EqualsIgnoringCase(field.name, key)) {
             return field.mapCanSet;

@@ -1,5 +1,7 @@
-// The number of entities the game spawns at startup, per level, against its limit of 1024.
+// The number of entities the game spawns at startup, per level, against its limit: 1024 unless the
+// entity database declares another.
 
+#include <algorithm>
 #include <cstdint>
 
 #include "checker/checks/MapCheckSupport.h"
@@ -13,8 +15,8 @@ namespace quillon {
 
 namespace {
 
-constexpr int MAX_STARTUP_ENTITIES = 1024;
-constexpr int NEAR_STARTUP_LIMIT = 1000;
+// Within this many of the limit, the few entities spawned while the level runs may fill it.
+constexpr int NEAR_LIMIT_MARGIN = 24;
 // The player, then the body queue and the player trail that the game spawns before the map's own.
 constexpr int BODY_QUEUE_SIZE = 8;
 constexpr int PLAYER_TRAIL_SIZE = 8;
@@ -38,21 +40,9 @@ int EdictsOfEntity(const MapEntity& entity, const std::string& className) {
     return edicts;
 }
 
-bool AnyLevel(const std::array<int, LEVEL_COUNT>& counts, bool (*test)(int)) {
-    for (const int count : counts) {
-        if (test(count)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool ExceedsLimit(int count) {
-    return count > MAX_STARTUP_ENTITIES;
-}
-
-bool NearLimit(int count) {
-    return count > NEAR_STARTUP_LIMIT && count <= MAX_STARTUP_ENTITIES;
+template <typename Test>
+bool AnyLevel(const std::array<int, LEVEL_COUNT>& counts, Test test) {
+    return std::any_of(counts.begin(), counts.end(), test);
 }
 
 }  // namespace
@@ -84,12 +74,13 @@ std::array<int, LEVEL_COUNT> CountStartupEntities(const CheckerRun& run) {
 
 void CheckEntityCountPerLevel(CheckerRun& run) {
     const std::array<int, LEVEL_COUNT>& counts = run.checks.mapWide.entityCount = CountStartupEntities(run);
-    if (!AnyLevel(counts, ExceedsLimit)) {
+    const int limit = run.classes.game.limits.edicts;
+    if (!AnyLevel(counts, [limit](int count) { return count > limit; })) {
         return;
     }
     BeginRuntimeErrors(run);
     ReportPrint(run,
-                "\nThe number of entities spawned at game startup exceeds 1024.\nThis will result in an "
+                "\nThe number of entities spawned at game startup exceeds %d.\nThis will result in an "
                 "'ED_Alloc: no free edicts' game-crashing\nerror unless the cvar maxentities is set to a "
                 "non-standard larger\nvalue. Entities that count against this total include all but\nunnamed "
                 "lights and any info_nulls. In addition, func_plat,\nmisc_teleporter, and func_door and "
@@ -97,18 +88,19 @@ void CheckEntityCountPerLevel(CheckerRun& run) {
                 "trigger\nfield to be generated, which also counts against the maxentities\ntotal. The total "
                 "also includes the player, plus %d 'bodyque' entities\nand %d 'player_trail' entities. Total "
                 "number of entities at startup:\n      EASY: %d\n    NORMAL: %d\n      HARD: %d\nDEATHMATCH: %d\n",
-                BODY_QUEUE_SIZE, PLAYER_TRAIL_SIZE, counts[0], counts[1], counts[2], counts[3]);
+                limit, BODY_QUEUE_SIZE, PLAYER_TRAIL_SIZE, counts[0], counts[1], counts[2], counts[3]);
 }
 
 void CheckEntityCountNearLimit(CheckerRun& run) {
     const std::array<int, LEVEL_COUNT>& counts = run.checks.mapWide.entityCount;
-    if (!AnyLevel(counts, NearLimit)) {
+    const int limit = run.classes.game.limits.edicts;
+    if (!AnyLevel(counts, [limit](int count) { return count > limit - NEAR_LIMIT_MARGIN && count <= limit; })) {
         return;
     }
     BeginLogicNotes(run);
     ReportPrint(run,
                 "\nThe number of entities spawned at game startup is dangerously\nclose to the default maximum "
-                "(1024). You may encounter a game-\ncrashing 'ED_Alloc: no free edicts' error shortly after "
+                "(%d). You may encounter a game-\ncrashing 'ED_Alloc: no free edicts' error shortly after "
                 "startup\nwhen any other entities (including weapons fire, explosions, debris)\nare spawned "
                 "unless the cvar maxentities is set to a non-standard larger\nvalue. Entities that count against "
                 "this total include all but\nunnamed lights and any info_nulls. In addition, func_plat,\n"
@@ -117,7 +109,7 @@ void CheckEntityCountNearLimit(CheckerRun& run) {
                 "maxentities\ntotal. The total also includes the player, %d 'bodyque' entities, and\n%d "
                 "'player_trail' entities. Total number of entities at startup:\n      EASY: %d\n    NORMAL: %d\n"
                 "      HARD: %d\nDEATHMATCH: %d\n",
-                BODY_QUEUE_SIZE, PLAYER_TRAIL_SIZE, counts[0], counts[1], counts[2], counts[3]);
+                limit, BODY_QUEUE_SIZE, PLAYER_TRAIL_SIZE, counts[0], counts[1], counts[2], counts[3]);
 }
 
 }  // namespace quillon

@@ -15,14 +15,14 @@ struct CheckerRun;
 // Pass 1 (Runtime Errors)
 void CheckWorldspawnValues(CheckerRun& run);                        // "message", "sounds" below 0, "nextmap"
 void CheckUnknownKeys(CheckerRun& run);                             // "is not a field"
-void CheckEntityCountPerLevel(CheckerRun& run);                     // against 1024
+void CheckEntityCountPerLevel(CheckerRun& run);                     // against the edict limit
 void CountPlayerStarts(CheckerRun& run, const EntitySummary& entity);  // main entity pass
 void CheckPickupInsideSolid(CheckerRun& run, const EntitySummary& entity);  // ammo_, item_, key_, monster_, weapon_
 void CheckAnimatedTextures(CheckerRun& run);
 void CheckMissingPlayerStart(CheckerRun& run);
 
 // Pass 2 (logic notes)
-void CheckPlayerStartAmbiguities(CheckerRun& run);  // several unnamed or named starts; entity count near 1024
+void CheckPlayerStartAmbiguities(CheckerRun& run);  // several unnamed or named starts; entity count near the limit
 void CheckWorldspawnSoundsNotes(CheckerRun& run);
 void CheckCombinedSpawnflagsAndFaces(CheckerRun& run, const EntitySummary& entity);  // second entity pass
 void CheckInvalidSpawnflags(CheckerRun& run);
@@ -34,7 +34,7 @@ void CheckOtherInsideSolid(CheckerRun& run, const EntitySummary& entity);
 
 /// Entities the game spawns at startup in EASY, NORMAL, HARD and DEATHMATCH, trigger fields included.
 std::array<int, LEVEL_COUNT> CountStartupEntities(const CheckerRun& run);
-/// The note for a level between 1001 and 1024 entities; reads the counts of CheckEntityCountPerLevel.
+/// The note for a level within 24 entities of the edict limit; reads the counts of CheckEntityCountPerLevel.
 void CheckEntityCountNearLimit(CheckerRun& run);
 /// Position, colour, axis and loop spawnflags that exclude each other.
 void CheckCombinedSpawnflags(CheckerRun& run, const EntitySummary& entity);

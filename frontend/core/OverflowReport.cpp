@@ -81,11 +81,21 @@ void AppendTotalsHeading(std::string& out, const OverflowAnalysis& analysis, con
 void AppendTableLimitNotes(std::string& out, const OverflowAnalysis& analysis) {
     if (analysis.entityTableFull) {
         Append(out, "\nNOTE: Only the first %zu entities (the map's, spawned and dropped ones)\n      were counted.\n",
-               MAX_OVERFLOW_ENTITIES);
+               analysis.EntityRoom());
     }
     if (analysis.resourceListFull) {
-        Append(out, "\nNOTE: Only the first %zu models, sounds and images of each kind\n      were counted in each level.\n",
-               MAX_LEVEL_NAMES);
+        const std::size_t models = analysis.NameRoom(ResourceKind::Model);
+        const std::size_t sounds = analysis.NameRoom(ResourceKind::Sound);
+        const std::size_t images = analysis.NameRoom(ResourceKind::Image);
+        if (models == sounds && sounds == images) {
+            Append(out,
+                   "\nNOTE: Only the first %zu models, sounds and images of each kind\n"
+                   "      were counted in each level.\n",
+                   models);
+        } else {
+            Append(out, "\nNOTE: Only the first %zu models, %zu sounds and %zu images\n      were counted in each level.\n",
+                   models, sounds, images);
+        }
     }
     if (analysis.pickupListFull) {
         Append(out, "\nNOTE: Only the first %zu pickup classes were added by the -cheat option.\n",
@@ -108,13 +118,13 @@ void AppendTotalsTable(std::string& out, const OverflowAnalysis& analysis, const
             continue;
         }
         const char* label = LEVEL_LABELS[static_cast<std::size_t>(level)];
-        if (analysis.brushModelCount + analysis.Count(ResourceKind::Model, level) > MAX_LEVEL_MODELS) {
+        if (ModelTotal(analysis, level) > analysis.Limit(ResourceKind::Model)) {
             Append(out, "   WARNING: Too many models in %s\n", label);
         }
-        if (analysis.Count(ResourceKind::Sound, level) > MAX_LEVEL_SOUNDS) {
+        if (analysis.Count(ResourceKind::Sound, level) > analysis.Limit(ResourceKind::Sound)) {
             Append(out, "WARNING: Too many sounds in %s\n", label);
         }
-        if (analysis.Count(ResourceKind::Image, level) > MAX_LEVEL_IMAGES) {
+        if (analysis.Count(ResourceKind::Image, level) > analysis.Limit(ResourceKind::Image)) {
             Append(out, "WARNING: Too many images in %s\n", label);
         }
     }
@@ -160,8 +170,8 @@ void AppendEntityList(std::string& out, const OverflowAnalysis& analysis, const 
     Append(out, "Total number of brush models = %d\n\n", analysis.brushModelCount);
 }
 
-void AppendDetailNotes(std::string& out) {
-    Append(out, "%s",
+void AppendDetailNotes(std::string& out, const OverflowAnalysis& analysis) {
+    Append(out,
            "\n============= DETAILED MODEL, SOUND, AND IMAGE LISTS =================\n\nNOTES:\n"
            "1)  These lists contain ONLY those models, images, and\n"
            "    sounds which contribute to the ERROR: Index overflow error.\n"
@@ -171,7 +181,8 @@ void AppendDetailNotes(std::string& out) {
            "    for trigger_multiple with sounds=3.)\n"
            "3)  player/male model and sound/player/male sounds will be\n"
            "    replaced at runtime by the appropriate player model and sounds.\n"
-           "4)  Inhibited brush models are included in the 256 model limit.\n");
+           "4)  Inhibited brush models are included in the %d model limit.\n",
+           analysis.Limit(ResourceKind::Model));
 }
 
 bool LessIgnoringCaseThenExact(const std::string& a, const std::string& b) {
@@ -289,7 +300,7 @@ std::string FormatOverflowSections(const OverflowAnalysis& analysis, const Secti
     AppendTotalsHeading(out, analysis, options);
     AppendTotalsTable(out, analysis, options);
     AppendEntityList(out, analysis, options);
-    AppendDetailNotes(out);
+    AppendDetailNotes(out, analysis);
     AppendDetailedList(out, analysis, ResourceKind::Model, options);
     AppendDetailedList(out, analysis, ResourceKind::Sound, options);
     AppendDetailedList(out, analysis, ResourceKind::Image, options);

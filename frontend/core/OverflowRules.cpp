@@ -161,7 +161,7 @@ void AddResource(OverflowAnalysis& analysis, ResourceKind kind, std::int32_t mas
         if (list.keys.count(key) != 0) {
             continue;
         }
-        if (list.names.size() >= MAX_LEVEL_NAMES) {
+        if (list.names.size() >= analysis.NameRoom(kind)) {
             analysis.resourceListFull = true;
             continue;
         }

@@ -101,6 +101,7 @@ void SortEntityTable(OverflowAnalysis& analysis) {
 void BuildOverflowTable(OverflowAnalysis& analysis, std::string_view mapText, const EntityClassTable& table,
                         const OverflowOptions& options, UserInteraction* ui) {
     analysis = OverflowAnalysis{};
+    analysis.limits = table.game.limits;
     if (options.cheat) {
         CollectPickupClasses(analysis, table);
     }

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "entitydb/EntityClassTable.h"
+
 namespace quillon {
 
 /// EASY, NORMAL, HARD and DEATHMATCH, in the report's column order. An entity is absent from
@@ -20,16 +22,12 @@ inline constexpr std::int32_t ALL_LEVEL_FLAGS = 0x0F00;
 inline constexpr std::size_t MAX_OVERFLOW_TEXT = 127;  ///< text fields and resource names
 inline constexpr std::size_t MAX_FURTHER_KEY = 31;
 
-/// The analysis's tables: beyond these nothing more is added, and the report says so once.
-inline constexpr std::size_t MAX_OVERFLOW_ENTITIES = 2048;  ///< the map's entities, spawned and dropped ones
-inline constexpr std::size_t MAX_LEVEL_NAMES = 512;         ///< names of one kind in one level
-inline constexpr std::size_t MAX_FURTHER_KEYS = 10;         ///< further keys of one entity
+/// The analysis's tables: beyond these nothing more is added, and the report says so once. The
+/// entity table and the name lists have room for twice the game's limits (GameLimits, from the
+/// entity database), enough to show how far a map goes past them.
+inline constexpr std::size_t TABLE_ROOM_FACTOR = 2;
+inline constexpr std::size_t MAX_FURTHER_KEYS = 10;  ///< further keys of one entity
 inline constexpr std::size_t MAX_PICKUP_CLASSES = 256;
-
-/// The game's limits: more than these in one level ends the game with "Index overflow".
-inline constexpr int MAX_LEVEL_MODELS = 255;  ///< brush models + models; the level itself is one more
-inline constexpr int MAX_LEVEL_SOUNDS = 256;
-inline constexpr int MAX_LEVEL_IMAGES = 256;
 
 inline bool PresentInLevel(std::int32_t spawnflags, int level) {
     return (spawnflags & (256 << level)) == 0;
@@ -70,6 +68,8 @@ struct ResourceList {
 };
 
 struct OverflowAnalysis {
+    /// More than these in one level ends the game with "Index overflow"; the edicts size the entity table.
+    GameLimits limits;
     std::vector<OverflowEntity> entities;
     std::array<std::array<ResourceList, LEVEL_COUNT>, RESOURCE_KIND_COUNT> resources;
     int brushModelCount = 0;
@@ -83,11 +83,18 @@ struct OverflowAnalysis {
         return resources[static_cast<std::size_t>(kind)][static_cast<std::size_t>(level)];
     }
     int Count(ResourceKind kind, int level) const { return static_cast<int>(List(kind, level).names.size()); }
+    int Limit(ResourceKind kind) const {
+        return kind == ResourceKind::Model   ? limits.models
+               : kind == ResourceKind::Sound ? limits.sounds
+                                             : limits.images;
+    }
+    std::size_t EntityRoom() const { return TABLE_ROOM_FACTOR * static_cast<std::size_t>(limits.edicts); }
+    std::size_t NameRoom(ResourceKind kind) const { return TABLE_ROOM_FACTOR * static_cast<std::size_t>(Limit(kind)); }
 };
 
 /// Appends `entity` to the table, or notes that the table is full; true when it was added.
 inline bool AppendOverflowEntity(OverflowAnalysis& analysis, OverflowEntity&& entity) {
-    if (analysis.entities.size() >= MAX_OVERFLOW_ENTITIES) {
+    if (analysis.entities.size() >= analysis.EntityRoom()) {
         analysis.entityTableFull = true;
         return false;
     }

@@ -65,6 +65,7 @@ struct LimitCase {
     const char* name;
     int total;           ///< entities at startup in every level
     std::string report;  ///< the start of the report; whole runs show the whole texts
+    int edicts = 1024;   ///< the limit, as the entity database declares it
 };
 
 void PrintTo(const LimitCase& c, std::ostream* out) {
@@ -73,8 +74,9 @@ void PrintTo(const LimitCase& c, std::ostream* out) {
 
 class EntityLimitTest : public EntityCountTest, public ::testing::WithParamInterface<LimitCase> {};
 
-TEST_P(EntityLimitTest, ReportsAbove1024AndNotesExactly1024) {
+TEST_P(EntityLimitTest, ReportsAboveTheLimitAndNotesTheLast24BelowIt) {
     const int total = GetParam().total;
+    run.classes.game.limits.edicts = GetParam().edicts;
     AddPlainEntities(total - 18);  // besides the world and the 17 of the game
     CheckEntityCountPerLevel(run);
     CheckEntityCountNearLimit(run);
@@ -94,7 +96,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LimitCase{"Above", 1025, std::string(RUNTIME_BANNER) + "\nThe number of entities spawned at game startup exceeds 1024.\n"},
         LimitCase{"AtTheLimit", 1024, std::string(LOGIC_BANNER) + "\nThe number of entities spawned at game startup is dangerously\n"},
-        LimitCase{"WellBelow", 1000, ""}),
+        LimitCase{"WellBelow", 1000, ""},
+        LimitCase{"NearADeclaredLimit", 2025,
+                  std::string(LOGIC_BANNER) +
+                      "\nThe number of entities spawned at game startup is dangerously\nclose to the default maximum (2048).",
+                  2048},
+        LimitCase{"BelowADeclaredLimit", 2024, "", 2048},
+        LimitCase{"AboveADeclaredLimit", 2049,
+                  std::string(RUNTIME_BANNER) + "\nThe number of entities spawned at game startup exceeds 2048.\n", 2048},
+        LimitCase{"WellBelowADeclared8192", 1500, "", 8192}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

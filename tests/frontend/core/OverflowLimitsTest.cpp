@@ -1,6 +1,6 @@
-// The analysis's tables at their limits: 2048 entities, 512 names of one kind in one level, 10
-// further keys, 256 pickup classes. At a limit nothing is said; past it the rest is left out and
-// the report says so once.
+// The analysis's tables at their limits: 2048 entities, 512 names of one kind in one level (twice
+// the game's limits, or twice those the database declares), 10 further keys, 256 pickup classes.
+// At a limit nothing is said; past it the rest is left out and the report says so once.
 
 #include <gtest/gtest.h>
 
@@ -58,7 +58,7 @@ int TimesSaid(const OverflowAnalysis& analysis, const char* note) {
 
 class OverflowLimitsTest : public testing::Test {
 protected:
-    EntityClassTable table = LoadTable(DATABASE);
+    EntityClassTable table = LoadTable(DATABASE);  // the game's limits unless a test declares others
 };
 
 TEST_F(OverflowLimitsTest, EntityTableHolds2048AndLeavesTheRestOutSayingSoOnce) {
@@ -95,6 +95,18 @@ TEST_F(OverflowLimitsTest, SoundListOfALevelHolds512AndLeavesTheRestOutSayingSoO
     EXPECT_EQ(TimesSaid(full, NAME_NOTE), 0);
     EXPECT_EQ(TimesSaid(past, NAME_NOTE), 1);
     EXPECT_EQ(TimesSaid(past, "WARNING: Too many sounds in   EASY\n"), 1);
+}
+
+TEST_F(OverflowLimitsTest, DeclaredLimitsGiveTheTablesRoomForTwiceThem) {
+    table.game.limits = {3000, 256, 1024, 256};
+    const OverflowAnalysis entities = Analyse(table, Entities(6100, "info_notnull"));
+    EXPECT_EQ(entities.entities.size(), 6000U);
+    EXPECT_EQ(TimesSaid(entities, "NOTE: Only the first 6000 entities"), 1);
+    const OverflowAnalysis sounds = Analyse(table, Speakers(2100));
+    EXPECT_EQ(sounds.Count(ResourceKind::Sound, 0), 2048);
+    EXPECT_EQ(TimesSaid(sounds, "NOTE: Only the first 512 models, 2048 sounds and 512 images\n"), 1);
+    EXPECT_EQ(TimesSaid(sounds, "WARNING: Too many sounds in   EASY\n"), 1);
+    EXPECT_EQ(TimesSaid(sounds, "included in the 256 model limit"), 1);
 }
 
 TEST_F(OverflowLimitsTest, AnEntityKeepsItsFirstTenFurtherKeys) {

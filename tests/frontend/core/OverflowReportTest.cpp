@@ -45,11 +45,12 @@ struct LimitCase {
     int sounds;
     int images;
     const char* expectedWarnings;
+    GameLimits declared{};  ///< as the entity database declares them
 };
 
 void PrintTo(const LimitCase& c, std::ostream* out) {
     *out << c.brushEntities << " brush models, " << c.models << " models, " << c.sounds << " sounds, " << c.images
-         << " images";
+         << " images, limits " << c.declared.models << " " << c.declared.sounds << " " << c.declared.images;
 }
 
 class OverflowLimits : public testing::TestWithParam<LimitCase> {};
@@ -73,9 +74,10 @@ std::string LimitMap(const LimitCase& c) {
 }
 
 TEST_P(OverflowLimits, WarnAboveTheGamesLimits) {
-    const EntityClassTable table = LoadTable(
+    EntityClassTable table = LoadTable(
         "CLASSNAME func_wall\nIS_SOLID 1\n]\nCLASSNAME misc_model\nLOAD @model\n]\n"
         "CLASSNAME target_speaker\nHAS_NOISE\n]\nCLASSNAME misc_picture\nLOAD @message\n]\n");
+    table.game.limits = GetParam().declared;
     const std::string sections = FormatOverflowSections(Analyse(table, LimitMap(GetParam())), {1 | 8, "", {}});
     const std::size_t start = sections.find("Images ");
     const std::size_t end = sections.find("\n=========================== ENTITY LIST");
@@ -94,7 +96,13 @@ INSTANTIATE_TEST_SUITE_P(
                     LimitCase{0, 0, 0, 257, "WARNING: Too many images in   EASY\n"},
                     LimitCase{0, 256, 257, 257,
                               "   WARNING: Too many models in   EASY\nWARNING: Too many sounds in   EASY\n"
-                              "WARNING: Too many images in   EASY\n"}));
+                              "WARNING: Too many images in   EASY\n"},
+                    // Limits declared by the database replace the game's.
+                    LimitCase{298, 1, 300, 0, "", {1024, 300, 300, 256}},
+                    LimitCase{299, 1, 301, 0,
+                              "   WARNING: Too many models in   EASY\nWARNING: Too many sounds in   EASY\n",
+                              {1024, 300, 300, 256}},
+                    LimitCase{0, 0, 0, 3, "WARNING: Too many images in   EASY\n", {1024, 256, 256, 2}}));
 
 TEST(OverflowSections, ModelTotalCountsBrushModelsModelsAndTheLevel) {
     const EntityClassTable table = LoadTable("CLASSNAME func_wall\nIS_SOLID 1\n]\nCLASSNAME misc_model\nLOAD @model\n]\n");
