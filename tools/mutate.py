@@ -10,6 +10,7 @@ failure. The working tree is never touched.
     tools/mutate.sh [--count N] [--seed S] [--scratch DIR] [--list]
 """
 import argparse
+import filecmp
 import os
 import random
 import re
@@ -152,15 +153,29 @@ def main():
 
     # A scratch copy of the committed and uncommitted files, built once before the first mutant.
     tree = os.path.join(args.scratch, "tree")
-    build = os.path.join(args.scratch, "build")
+    # The build folder sits in the copy as build/ does in a checkout, so that ccache, told to ignore
+    # the folders' own paths, finds what the checkout's build has compiled.
+    build = os.path.join(tree, "build")
+    os.environ.setdefault("CCACHE_BASEDIR", os.path.dirname(source))
+    os.environ.setdefault("CCACHE_NOHASHDIR", "1")
     files = subprocess.run(["git", "ls-files", "-co", "--exclude-standard"], cwd=source,
                            stdout=subprocess.PIPE, text=True, check=True).stdout.split("\n")
-    shutil.rmtree(tree, ignore_errors=True)
     for name in filter(None, files):
         if not os.path.isfile(os.path.join(source, name)):
             continue
-        os.makedirs(os.path.dirname(os.path.join(tree, name)), exist_ok=True)
-        shutil.copy2(os.path.join(source, name), os.path.join(tree, name))
+        target = os.path.join(tree, name)
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        if not os.path.exists(target) or not filecmp.cmp(os.path.join(source, name), target, shallow=False):
+            shutil.copy2(os.path.join(source, name), target)
+    # Files gone from the checkout leave the copy too.
+    wanted = {os.path.normpath(name) for name in files if name}
+    for folder, subfolders, names in os.walk(tree):
+        if os.path.samefile(folder, tree) and "build" in subfolders:
+            subfolders.remove("build")
+        for name in names:
+            path = os.path.join(folder, name)
+            if os.path.relpath(path, tree) not in wanted:
+                os.remove(path)
     # The tests find the real maps beside the checkout.
     corpus = os.path.join(source, "..", "shared")
     if os.path.isdir(corpus) and not os.path.lexists(os.path.join(args.scratch, "shared")):
