@@ -71,7 +71,7 @@ while IFS= read -r map; do
       fi
     done
   done
-done < <(find "$corpus" -name '*.map' -type f | sort)
+done < <(find "$corpus/" -name '*.map' -type f | sort)
 echo "$count maps compared in both forms"
 [ "$count" -gt 0 ] || exit 77
 exit $failed
