@@ -2,13 +2,15 @@
 # What free texture axes cost: each map is run as it is and as its twin with every face line written
 # with bracketed axes (tests/support/valve-form.awk), in turns, and the medians are compared.
 #   bench/valve_twin.sh [RUNS] [MAP...]
-# RUNS defaults to 9. The maps default to the largest real maps of the corpus beside the checkout.
+# RUNS (samples of QUILLON_BENCH_BATCH runs, 10 by default) defaults to 9. The maps default to the
+# largest real maps of the corpus beside the checkout.
 # For the report run and the entity-list run (reading and brush geometry only) it prints the median
 # CPU and wall time of both forms and the ratio twin / classic. Target: 1.15 at most.
 # QUILLON_BENCH_BUILD_DIR names the build folder (default build-bench/, a RelWithDebInfo build).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-9}
+batch=${QUILLON_BENCH_BATCH:-10}
 shift || true
 build=${QUILLON_BENCH_BUILD_DIR:-$root/build-bench}
 corpus=$root/../shared/corpus/maps
@@ -34,20 +36,23 @@ settings() {
   printf '[FindEnt]\nOutput=%s/ents.txt\nTemp=%s/temp.txt\nClassName=all\n' "$1" "$1"
 }
 
-# One run; prints "cpu-microseconds wall-microseconds".
+# One sample of BATCH runs in a row (CPU time is counted in hundredths of a second); prints
+# "cpu-microseconds wall-microseconds" per run.
 once() {
   local start end user system
-  rm -f "$1/report.txt"
   start=$(date +%s%N)
-  QUILLON_STANDALONE=1 /usr/bin/time -f "%U %S" -o "$work/time" "$checker" "$2" >/dev/null 2>&1 || true
+  QUILLON_STANDALONE=1 /usr/bin/time -f "%U %S" -o "$work/time" bash -c \
+    'for ((k = 0; k < $3; k++)); do rm -f "$1/report.txt"; "$2" "$1/settings.ini" >/dev/null 2>&1; done' \
+    - "$1" "$checker" "$batch" || true
   end=$(date +%s%N)
   read -r user system < <(tail -n 1 "$work/time")
-  awk -v u="$user" -v s="$system" -v w=$(((end - start) / 1000)) 'BEGIN { printf "%d %d\n", (u + s) * 1e6, w }'
+  awk -v u="$user" -v s="$system" -v w=$(((end - start) / 1000)) -v n="$batch" \
+    'BEGIN { printf "%d %d\n", (u + s) * 1e6 / n, w / n }'
 }
 
 median() { sort -n | sed -n "$(((runs + 1) / 2))p"; }
 
-echo "$(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg); $runs runs each, in turns; build $build"
+echo "$(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg); medians of $runs samples of $batch runs, in turns; build $build"
 for map in "${maps[@]}"; do
   cp "$map" "$work/classic/run.map"
   awk -f "$root/tests/support/valve-form.awk" "$map" >"$work/valve/run.map"
@@ -58,7 +63,7 @@ for map in "${maps[@]}"; do
     : >"$work/classic.times"
     : >"$work/valve.times"
     for ((i = 0; i < runs; i++)); do
-      for form in classic valve; do once "$work/$form" "$work/$form/settings.ini" >>"$work/$form.times"; done
+      for form in classic valve; do once "$work/$form" >>"$work/$form.times"; done
     done
     c_cpu=$(cut -d' ' -f1 "$work/classic.times" | median); v_cpu=$(cut -d' ' -f1 "$work/valve.times" | median)
     c_wall=$(cut -d' ' -f2 "$work/classic.times" | median); v_wall=$(cut -d' ' -f2 "$work/valve.times" | median)
