@@ -10,6 +10,7 @@
 #include "checker/driver/EntityClasses.h"
 #include "checker/map/MapEntities.h"
 #include "checker/report/Report.h"
+#include "entitydb/DatabaseText.h"
 
 namespace quillon {
 
@@ -35,7 +36,9 @@ void CheckUnknownKeys(CheckerRun& run) {
         const std::vector<EntityPair>& pairs = run.entities[static_cast<std::size_t>(entityNumber)].pairs;
         for (auto pair = pairs.rbegin(); pair != pairs.rend(); ++pair) {
             // Keys that begin with "_" belong to the compile tools, not to the game.
-            if (StartsWith(pair->key, "_") || IsKnownEntityKey(run, pair->key)) {
+            // The compilers read the map format's version from the world.
+            if (StartsWith(pair->key, "_") || IsKnownEntityKey(run, pair->key) ||
+                (entityNumber == 0 && EqualsIgnoringCase(pair->key, "mapversion"))) {
                 continue;
             }
             ReportUnknownKey(run, entityNumber, pair->key);

@@ -164,16 +164,56 @@ std::string ReadTextureName(CheckerRun& run, bool& capitalLowered) {
     return name;
 }
 
-/// The face line after its "(": three points, the texture, five numbers and the optional three.
+/// Reads the next token of a bracketed texture axis; the group must close on the same line.
+void ReadAxisToken(CheckerRun& run) {
+    if (!TokenOnLine(run)) {
+        BrushParseError(run);
+    }
+    ReadToken(run, false);
+}
+
+/// Reads "x y z offset ]" after a "[": exactly four tokens between the brackets, on the face's line.
+void SkipTextureAxis(CheckerRun& run) {
+    for (int i = 0; i < 4; ++i) {
+        ReadAxisToken(run);
+        if (TokenIs(run, ']')) {
+            BrushParseError(run);
+        }
+    }
+    ReadAxisToken(run);
+    if (!TokenIs(run, ']')) {
+        BrushParseError(run);
+    }
+}
+
+/// The texture alignment after the name, which has no use here. Either five numbers (offsets,
+/// rotation, scales), or two bracketed axes with their offsets followed by rotation and scales,
+/// as editors that keep free texture axes write it. A "[" right after the name tells the second.
+void SkipTextureAlignment(CheckerRun& run) {
+    ReadToken(run, false);
+    int numbersLeft = 4;
+    if (TokenIs(run, '[')) {
+        SkipTextureAxis(run);
+        ReadAxisToken(run);
+        if (!TokenIs(run, '[')) {
+            BrushParseError(run);
+        }
+        SkipTextureAxis(run);
+        numbersLeft = 3;
+    }
+    for (int i = 0; i < numbersLeft; ++i) {
+        ReadToken(run, false);
+    }
+}
+
+/// The face line after its "(": three points, the texture, its alignment and the optional three numbers.
 FaceLine ReadFaceLine(CheckerRun& run) {
     FaceLine face;
     for (int i = 0; i < 3; ++i) {
         face.points[static_cast<std::size_t>(i)] = ReadPoint(run, i == 0, face.side.points[static_cast<std::size_t>(i)]);
     }
     face.side.textureName = ReadTextureName(run, face.capitalLowered);
-    for (int i = 0; i < 5; ++i) {
-        ReadToken(run, false);  // offsets, rotation and scales have no use here
-    }
+    SkipTextureAlignment(run);
     const int texture = FindOrAddTexture(run, face.side.textureName);
     const TextureRecord& record = run.textures[static_cast<std::size_t>(texture)];
     if (!record.nextFrame.empty() && face.capitalLowered) {

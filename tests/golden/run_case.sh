@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Runs one whole-run case of the checker and compares its output files byte for byte.
 #
-#   run_case.sh CASE_DIR QUILLON2 GAME_DIR
+#   run_case.sh CASE_DIR QUILLON2 GAME_DIR [valve]
+#
+# With "valve" the case runs as its twin: after setup.sh every face line of its maps is rewritten
+# with free texture axes, and so are the expected maps (tests/support/valve-twin.sh); everything
+# else is compared with the same expected files.
 #
 # The case folder is copied into a scratch folder, where the checker runs with "settings.ini" as its
 # argument and the scratch folder as its working directory, so settings name files by relative
@@ -18,13 +22,16 @@ set -u
 case_dir=$1
 checker=$2
 game_dir=$3
+form=${4:-classic}
 name=$(basename "$case_dir")
 GOLDEN_LIB=$(cd "$(dirname "$0")" && pwd)/lib
+support=$(cd "$(dirname "$0")/../support" && pwd)
 export GOLDEN_LIB
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-golden.XXXXXX")
 work=$(cd "$work" && pwd -P)  # as the checker sees its own path
-trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+twin_case_dir=
+trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work" $twin_case_dir' EXIT
 
 mkdir -p "$work/bin"
 cp "$checker" "$work/bin/quillon2"
@@ -44,10 +51,16 @@ if [ -f "$work/setup.sh" ]; then
   (cd "$work" && bash ./setup.sh) || { echo "$name: setup.sh failed"; exit 1; }
 fi
 
+if [ "$form" = valve ]; then
+  . "$support/valve-twin.sh"
+  valve_twin "$work" "$case_dir"
+  case_dir=$twin_case_dir
+fi
+
 (cd "$work" && QUILLON_STANDALONE=1 ./bin/quillon2 settings.ini </dev/null >"$work/.stdout" 2>"$work/.stderr")
 status=$?
 
 # The scratch folder differs from run to run; messages that name it read @WORK@.
 result_filter() { sed -e "s|$work|@WORK@|g" "$1"; }
-. "$(dirname "$0")/../support/compare-case.sh"
+. "$support/compare-case.sh"
 compare_case "$case_dir" "$work" "$name" "$status"

@@ -61,13 +61,17 @@ std::filesystem::path CorpusDir() {
 
 std::vector<std::filesystem::path> CorpusMaps() {
     std::vector<std::filesystem::path> maps;
-    const std::filesystem::path dir = CorpusDir();
-    if (dir.empty()) {
-        return maps;
-    }
-    for (const std::filesystem::directory_entry& entry : std::filesystem::recursive_directory_iterator(dir)) {
-        if (entry.is_regular_file() && entry.path().extension() == ".map") {
-            maps.push_back(entry.path());
+    // Maps saved with free texture axes sit in a folder of their own beside the classic ones.
+    const std::filesystem::path classic = QUILLON_CORPUS_DIR;
+    for (const std::filesystem::path& dir : {classic, classic.parent_path() / "valve"}) {
+        std::error_code error;
+        if (!std::filesystem::is_directory(dir, error)) {
+            continue;
+        }
+        for (const std::filesystem::directory_entry& entry : std::filesystem::recursive_directory_iterator(dir)) {
+            if (entry.is_regular_file() && entry.path().extension() == ".map") {
+                maps.push_back(entry.path());
+            }
         }
     }
     std::sort(maps.begin(), maps.end());

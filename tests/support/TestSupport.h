@@ -29,7 +29,8 @@ void WriteFileBytes(const std::string& path, const std::string& content);
 
 /// The folder of real maps beside the checkout, or an empty path when it is absent.
 std::filesystem::path CorpusDir();
-/// Every ".map" file below the corpus folder, sorted; empty when the folder is absent.
+/// Every ".map" file below the corpus folder and its sibling "valve" folder, sorted; empty when
+/// both are absent.
 std::vector<std::filesystem::path> CorpusMaps();
 
 }  // namespace quillon::test

@@ -167,7 +167,14 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, BrushSyntaxTest,
     ::testing::Values(SyntaxCase{"NoOpeningBracket", "{\n( 0 0 0 ) ( 0 1 0 ) 1 0 0 ) base/wall 0 0 0 1 1\n}\n"},
                       SyntaxCase{"NoClosingBracket", "{\n( 0 0 0 ) ( 0 1 0 ( 1 0 0 ) base/wall 0 0 0 1 1\n}\n"},
-                      SyntaxCase{"WordInsteadOfAFace", "{\nbase/wall\n}\n"}),
+                      SyntaxCase{"WordInsteadOfAFace", "{\nbase/wall\n}\n"},
+                      SyntaxCase{"AxisNotClosedOnItsLine", "{\n( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) base/wall [ 1 0 0 0\n] [ 0 -1 0 0 ] 0 1 1\n}\n"},
+                      SyntaxCase{"AxisOfThree", "{\n( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) base/wall [ 1 0 0 ] [ 0 -1 0 0 ] 0 1 1\n}\n"},
+                      SyntaxCase{"AxisOfFive", "{\n( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) base/wall [ 1 0 0 0 0 ] [ 0 -1 0 0 ] 0 1 1\n}\n"},
+                      SyntaxCase{"SecondAxisOfThree", "{\n( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) base/wall [ 1 0 0 0 ] [ 0 -1 0 ] 0 1 1\n}\n"},
+                      SyntaxCase{"SecondAxisMissing", "{\n( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) base/wall [ 1 0 0 0 ] 0 1 1\n}\n"},
+                      SyntaxCase{"LineEndsAfterFirstAxis", "{\n( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) base/wall [ 1 0 0 0 ]\n}\n"},
+                      SyntaxCase{"SecondAxisNotClosed", "{\n( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) base/wall [ 1 0 0 0 ] [ 0 -1 0 0 ; 0 1 1\n}\n"}),
     [](const auto& tpi) { return std::string(tpi.param.name); });
 
 TEST_F(BrushReadingTest, PointMayStartOnALaterLine) {

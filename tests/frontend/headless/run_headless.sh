@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs one headless front-end case and compares its report and messages byte for byte.
 #
-#   run_headless.sh CASE_DIR QUILLON QUILLON2 GAME_DIR
+#   run_headless.sh CASE_DIR QUILLON QUILLON2 GAME_DIR [valve]
 #
 # A scratch install is made: bin/Quillon, bin/Quake2/quillon2 with the built databases, a case's
 # own db/ folder copied over them, and a case's quillon.ini beside Quillon (a portable install, so
@@ -11,17 +11,20 @@
 # front end is the real one and a file left behind is seen.
 # Optional parts of a case: setup.sh, expected-exit (required), expected-stderr, expected-NAME for
 # any file written, expected-absent. In the report, the date and time of the "Results for" line
-# read MM/DD/YY HH:MM:SS; everywhere, the scratch folder reads @WORK@.
+# read MM/DD/YY HH:MM:SS; everywhere, the scratch folder reads @WORK@. With "valve" the case runs
+# as its twin with free texture axes in every face line (tests/support/valve-twin.sh).
 set -u
 case_dir=$1
 quillon=$2
 checker=$3
 game_dir=$4
+form=${5:-classic}
 name=$(basename "$case_dir")
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-headless.XXXXXX")
 work=$(cd "$work" && pwd -P)  # as the programs see their own paths
-trap 'rm -rf "$work"' EXIT
+twin_case_dir=
+trap 'rm -rf "$work" $twin_case_dir' EXIT
 
 mkdir -p "$work/bin/Quake2" "$work/home" "$work/run" "$work/tmp"
 chmod 700 "$work/run"
@@ -39,6 +42,12 @@ done
 [ -f "$case_dir/quillon.ini" ] && cp "$case_dir/quillon.ini" "$work/bin/quillon.ini"
 if [ -f "$work/setup.sh" ]; then
   (cd "$work" && bash ./setup.sh) || { echo "$name: setup.sh failed"; exit 1; }
+fi
+
+if [ "$form" = valve ]; then
+  . "$(dirname "$0")/../../support/valve-twin.sh"
+  valve_twin "$work" "$case_dir"
+  case_dir=$twin_case_dir
 fi
 
 args=()
