@@ -44,6 +44,12 @@ if [ ${#maps[@]} -eq 0 ]; then
              muffmode/mm-wicked.map ericw-tools/base1-test.map; do
     [ -f "$corpus/$map" ] && maps+=("$corpus/$map")
   done
+  # The same real maps with bracketed texture axes on every face line.
+  for map in "${maps[@]}"; do
+    [[ "$map" == "$corpus"/* ]] || continue
+    awk -f "$root/tests/support/valve-form.awk" "$map" >"$work/twin-$(basename "$map")"
+    maps+=("$work/twin-$(basename "$map")")
+  done
 fi
 mkdir -p "$work/game/quake2/baseq2/textures"
 
@@ -99,6 +105,8 @@ echo "$(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg); $runs runs 
 echo "yardstick: $yardstick_source"
 corpus_bare=0
 corpus_report=0
+twin_bare=0
+twin_report=0
 for map in "${maps[@]}"; do
   cp "$map" "$work/run.map"
   for mode in 0 1 2; do settings $mode >"$work/settings$mode.ini"; done
@@ -117,6 +125,9 @@ for map in "${maps[@]}"; do
     if [ "$mode" = 0 ] && [[ "$map" == "$corpus"/* ]]; then
       corpus_bare=$(awk -v a="$corpus_bare" -v b="$bare_wall" 'BEGIN { print a + b }')
       corpus_report=$(awk -v a="$corpus_report" -v b="$wall" 'BEGIN { print a + b }')
+    elif [ "$mode" = 0 ] && [[ "$map" == "$work"/twin-* ]]; then
+      twin_bare=$(awk -v a="$twin_bare" -v b="$bare_wall" 'BEGIN { print a + b }')
+      twin_report=$(awk -v a="$twin_report" -v b="$wall" 'BEGIN { print a + b }')
     fi
   done
   QUILLON_STANDALONE=1 "$checker" "$work/settings0.ini" >/dev/null 2>&1 && status=0 || status=$?
@@ -127,4 +138,8 @@ if [ "$corpus_bare" != 0 ]; then
   echo
   printf 'real maps summed: report runs %.3f s wall, bare passes %.3f s wall: %sx\n' \
     "$corpus_report" "$corpus_bare" "$(ratio "$corpus_report" "$corpus_bare")"
+fi
+if [ "$twin_bare" != 0 ]; then
+  printf 'their twins with texture axes: report runs %.3f s wall, bare passes %.3f s wall: %sx\n' \
+    "$twin_report" "$twin_bare" "$(ratio "$twin_report" "$twin_bare")"
 fi
