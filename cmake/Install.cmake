@@ -59,7 +59,9 @@ if(QUILLON_GZIP)
   install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillon)
 endif()
 
-# `cpack -G DEB` in the build folder (tools/package.sh) makes quillon_VERSION_ARCH.deb.
+# `cpack -G DEB` in the build folder (tools/package.sh) makes quillon_VERSION_ARCH.deb. It builds
+# only what it installs.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_PACKAGE_NAME quillon)
 set(CPACK_PACKAGE_VENDOR "The Quillon developers")
 set(QUILLON_PACKAGE_CONTACT "Quillon developers <quillon-devel@example.org>"
@@ -67,18 +69,20 @@ set(QUILLON_PACKAGE_CONTACT "Quillon developers <quillon-devel@example.org>"
 set(CPACK_PACKAGE_CONTACT ${QUILLON_PACKAGE_CONTACT})
 set(CPACK_PACKAGE_VERSION ${QUILLON_PACKAGE_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "diagnostics for Quake 2 level sources (.map files)")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Quillon reads a Quake 2 .map file and writes a plain-text report of the problems that would stop "
-    "the map compiler, crash the game or quietly break the level's logic, each with the entity, brush "
-    "and face concerned. It also counts the models, sounds and images each skill level makes the "
-    "game load, lists entities and used files, and writes a .lin point file that traces faulty "
-    "brushes for a level editor.\n"
-    "Quillon has dialogs (Qt 6) and runs a whole report from the command line without a display; "
-    "the console checker quillon2 does the checking.")
-string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+# The long description, in lines short enough for the package tools.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Quillon reads a Quake 2 .map file and writes a plain-text report of the\n"
+  "problems that would stop the map compiler, crash the game or quietly\n"
+  "break the level's logic, each with the entity, brush and face concerned.\n"
+  "It also counts the models, sounds and images each skill level makes the\n"
+  "game load, lists entities and used files, and writes a .lin point file\n"
+  "that traces faulty brushes for a level editor.\n"
+  "\n"
+  "Quillon has dialogs (Qt 6) and runs a whole report from the command line\n"
+  "without a display; the console checker quillon2 does the checking.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -25,11 +25,11 @@ rm -f "$build"/quillon_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 package=$(ls "$build"/quillon_*.deb)
 echo "Package: $package"
-dpkg-deb --info "$package" | sed -n '/Package:/,$p'
+dpkg-deb --field "$package"
 dpkg-deb --contents "$package" | awk '{print $6, $7, $8}'
 
 # Errors fail; warnings are shown.
-if ! lintian --no-tag-display-limit "$package"; then
+if ! lintian --tag-display-limit 0 "$package"; then
   echo "package.sh: lintian found errors in $package" >&2
   exit 1
 fi

@@ -44,7 +44,7 @@ status=$?
 [ "$status" = 0 ] || { fail "quillon exited with $status"; cat "$work/stderr"; }
 grep -qF "$prefix/lib/quillon/Quake2/quake2.db" "$work/maps/report.txt" 2>/dev/null ||
   fail "the report does not name the installed database"
-grep -q '^Runtime Errors' "$work/maps/report.txt" 2>/dev/null || fail "the report lacks the checker's part"
+grep -q 'Runtime Errors/Inconsistencies' "$work/maps/report.txt" 2>/dev/null || fail "the report lacks the checker's part"
 for program in quillon quillon2; do
   version=$(run "$prefix/bin/$program" --version) || fail "$program --version failed"
   case "$version" in
