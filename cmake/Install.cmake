@@ -45,11 +45,12 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/quillon.svg
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillon)
 
 # The package's history, in the Debian format, with the version of this build.
+set(QUILLON_PACKAGE_CONTACT "Quillon developers <quillon-devel@example.org>"
+    CACHE STRING "Maintainer of the Debian package: name <address>")
 set(QUILLON_PACKAGE_VERSION ${PROJECT_VERSION})
 if(QUILLON_PRERELEASE)
   string(APPEND QUILLON_PACKAGE_VERSION "~beta")
 endif()
-set(QUILLON_CHANGELOG_CONTACT ${QUILLON_PACKAGE_CONTACT})
 configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${CMAKE_BINARY_DIR}/changelog @ONLY)
 if(QUILLON_GZIP)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
@@ -64,9 +65,7 @@ endif()
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_PACKAGE_NAME quillon)
 set(CPACK_PACKAGE_VENDOR "The Quillon developers")
-set(QUILLON_PACKAGE_CONTACT "Quillon developers <quillon-devel@example.org>"
-    CACHE STRING "Maintainer of the Debian package: name <address>")
-set(CPACK_PACKAGE_CONTACT ${QUILLON_PACKAGE_CONTACT})
+set(CPACK_PACKAGE_CONTACT "${QUILLON_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_VERSION ${QUILLON_PACKAGE_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "diagnostics for Quake 2 level sources (.map files)")
 # The long description, in lines short enough for the package tools.
