@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "checker/checks/CheckPasses.h"
 #include "checker/driver/CheckerRun.h"
@@ -21,6 +22,11 @@ namespace quillon {
 namespace {
 
 constexpr const char* LAUNCH_MESSAGE = "This program is meant to be launched by Quillon.exe.\nPress any key to exit.";
+
+constexpr const char* CHECKER_USAGE =
+    "Usage: quillon2 SETTINGS-FILE\n"
+    "Checks the map that the settings file names and writes its report. Quillon starts it for\n"
+    "each run; see quillon2(1).\n";
 
 constexpr const char* UPPERCASE_NOTE =
     "\n============================================================\n"
@@ -165,6 +171,15 @@ int RunChecker(CheckerRun& run) {
 }
 
 int CheckerMain(int argc, char** argv) {
+    // The usual questions are answered even without a front end.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("quillon2 %s\n", QUILLON_VERSION_TEXT);
+        return 0;
+    }
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::printf("%s", CHECKER_USAGE);
+        return 0;
+    }
     if (!platform::FrontEndIsRunning()) {
         std::printf("%s", LAUNCH_MESSAGE);
         std::fflush(stdout);

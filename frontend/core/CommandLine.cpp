@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <optional>
 
 namespace quillon {
@@ -19,11 +20,12 @@ const char* const USAGE_TEXT =
     "\n"
     " -tex\tReport missing textures\n"
     " -locase\tConvert all texture names to lowercase\n"
+    " -y\tReplace an existing report without asking\n"
     " +go\tRun Quillon and exit\n"
     "\n"
     " Exit status after +go: 0 report written, 1 no report,\n"
-    " 2 no +go, 3 critical error in the map, 4 too many\n"
-    " models, sounds or images in a selected level";
+    " 2 no +go or unknown option, 3 critical error in the map,\n"
+    " 4 too many models, sounds or images in a selected level";
 
 const char* const NO_MATCHING_QUOTE_TEXT = "Syntax error: No matching double-quotation mark";
 
@@ -53,36 +55,45 @@ struct NameScan {
     std::vector<std::string> errors;
 };
 
+/// Reads the file name that starts at `start` (blanks skipped): a quoted text or the next word.
+/// Returns the name; `end` is set past it.
+std::string ReadName(NameScan& scan, std::size_t start, std::size_t& end) {
+    while (start < scan.original.size() && IsBlank(scan.original[start])) {
+        ++start;
+    }
+    end = start;
+    if (start < scan.original.size() && scan.original[start] == '"') {
+        const std::size_t closing = scan.original.find('"', start + 1);
+        if (closing == std::string::npos) {
+            scan.errors.push_back(NO_MATCHING_QUOTE_TEXT);
+            end = scan.original.size();
+            return {};
+        }
+        end = closing + 1;
+        return scan.original.substr(start + 1, closing - start - 1);
+    }
+    while (end < scan.original.size() && !IsBlank(scan.original[end])) {
+        ++end;
+    }
+    return scan.original.substr(start, end - start);
+}
+
+/// Blanks out a taken file name: a file name is no option text, so "my-dm.map" must not select
+/// deathmatch.
+void Mask(NameScan& scan, std::size_t from, std::size_t end) {
+    std::fill(scan.masked.begin() + static_cast<std::ptrdiff_t>(from),
+              scan.masked.begin() + static_cast<std::ptrdiff_t>(end), ' ');
+}
+
 /// Takes the file name after `option` ("+read " or "+write "); nothing when the option is absent.
 std::optional<std::string> TakeFileName(NameScan& scan, const std::string& option) {
     const std::size_t found = scan.masked.find(option);
     if (found == std::string::npos) {
         return std::nullopt;
     }
-    std::size_t start = found + option.size();
-    while (start < scan.original.size() && IsBlank(scan.original[start])) {
-        ++start;
-    }
-    std::size_t end = start;
-    std::string name;
-    if (start < scan.original.size() && scan.original[start] == '"') {
-        const std::size_t closing = scan.original.find('"', start + 1);
-        if (closing == std::string::npos) {
-            scan.errors.push_back(NO_MATCHING_QUOTE_TEXT);
-            end = scan.original.size();
-        } else {
-            name = scan.original.substr(start + 1, closing - start - 1);
-            end = closing + 1;
-        }
-    } else {
-        while (end < scan.original.size() && !IsBlank(scan.original[end])) {
-            ++end;
-        }
-        name = scan.original.substr(start, end - start);
-    }
-    // A file name is no option text: "my-dm.map" must not select deathmatch.
-    std::fill(scan.masked.begin() + static_cast<std::ptrdiff_t>(found),
-              scan.masked.begin() + static_cast<std::ptrdiff_t>(end), ' ');
+    std::size_t end = 0;
+    std::string name = ReadName(scan, found + option.size(), end);
+    Mask(scan, found, end);
     return name;
 }
 
@@ -117,18 +128,62 @@ void ApplySkillOptions(const std::string& text, GameSettings& game) {
     game.show |= show;
 }
 
-void ApplyFileNames(NameScan& scan, GameSettings& game) {
-    if (std::optional<std::string> map = TakeFileName(scan, "+read ")) {
-        if (!map->empty() && !Contains(LowerCase(LastComponent(*map)), ".map")) {
-            *map += ".map";
-        }
-        game.lastMapFile = *map;
+void SetMapFile(std::string map, GameSettings& game) {
+    if (!map.empty() && !Contains(LowerCase(LastComponent(map)), ".map")) {
+        map += ".map";
+    }
+    game.lastMapFile = map;
+}
+
+/// Returns whether "+read" named the map.
+bool ApplyFileNames(NameScan& scan, GameSettings& game) {
+    const std::optional<std::string> map = TakeFileName(scan, "+read ");
+    if (map) {
+        SetMapFile(*map, game);
     }
     if (std::optional<std::string> report = TakeFileName(scan, "+write ")) {
         if (!report->empty() && !Contains(LastComponent(*report), ".")) {
             *report += ".txt";
         }
         game.lastOutputFile = *report;
+    }
+    return map.has_value();
+}
+
+bool IsKnownWord(const std::string& word) {
+    static const char* const known[] = {"-easy", "-normal", "-hard", "-sp",     "-dm",     "-cheat",
+                                        "-tex",  "-locase", "-y",    "+go",     "+read",   "+write",
+                                        "-h",    "--help",  "--version"};
+    return std::any_of(std::begin(known), std::end(known), [&](const char* option) { return word == option; });
+}
+
+/// Looks at every word that is left once "+read" and "+write" took their names: a lone file name
+/// is the map, anything else unknown.
+void SortWords(NameScan& scan, bool mapNamed, GameSettings& game, CommandLineOptions& options) {
+    std::size_t at = 0;
+    while (at < scan.masked.size()) {
+        if (IsBlank(scan.masked[at])) {
+            ++at;
+            continue;
+        }
+        std::size_t end = 0;
+        const std::string word = ReadName(scan, at, end);
+        if (word.empty()) {
+            at = end;
+            continue;
+        }
+        const std::string lower = LowerCase(word);
+        const bool looksLikeOption = (word.front() == '-' || word.front() == '+');
+        if (IsKnownWord(lower) || lower.find('?') != std::string::npos) {
+            // An option: found below, wherever it stands.
+        } else if (!looksLikeOption && !mapNamed) {
+            SetMapFile(word, game);
+            mapNamed = true;
+            Mask(scan, at, end);
+        } else {
+            options.unknownOptions.push_back(word);
+        }
+        at = end;
     }
 }
 
@@ -142,7 +197,8 @@ CommandLineOptions ApplyCommandLine(const std::string& commandLine, GameSettings
     if (!blank) {
         options.fromCommandLine = true;
         NameScan scan{commandLine, LowerCase(commandLine), {}};
-        ApplyFileNames(scan, game);
+        const bool mapNamed = ApplyFileNames(scan, game);
+        SortWords(scan, mapNamed, game, options);
         options.syntaxErrors = std::move(scan.errors);
         const std::string& text = scan.masked;
         ApplySkillOptions(text, game);
@@ -154,6 +210,8 @@ CommandLineOptions ApplyCommandLine(const std::string& commandLine, GameSettings
         options.go = Contains(text, "+go");
         options.showUsage = Contains(text, "?");
         options.assumeYes = ContainsWord(text, "-y");
+        options.showHelp = ContainsWord(text, "--help") || ContainsWord(text, "-h");
+        options.showVersion = ContainsWord(text, "--version");
     }
     // "-cheat" alone keeps the stored choice of levels.
     if ((game.show & SHOW_LEVELS) == 0) {

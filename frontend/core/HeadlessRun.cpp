@@ -3,6 +3,7 @@
 #include "frontend/core/CheckerLaunch.h"
 #include "frontend/core/DatabaseList.h"
 #include "frontend/core/RunAnalysis.h"
+#include "frontend/core/Version.h"
 #include "platform/Platform.h"
 
 namespace quillon {
@@ -73,6 +74,29 @@ int HeadlessExitStatus(const GoResult& go) {
         return HeadlessCriticalError;
     }
     return go.summary.overflowWarnings.empty() ? HeadlessReportWritten : HeadlessIndexOverflow;
+}
+
+std::optional<int> AnswerCommandLineAtOnce(const std::vector<std::string>& arguments, std::FILE* out,
+                                           std::FILE* errors) {
+    GameSettings scratch;
+    const CommandLineOptions options = ApplyCommandLine(JoinArguments(arguments), scratch);
+    if (options.showUsage) {
+        return std::nullopt;
+    }
+    if (options.showHelp) {
+        std::fprintf(out, "%s\n", USAGE_TEXT);
+        return HeadlessReportWritten;
+    }
+    if (options.showVersion) {
+        std::fprintf(out, "Quillon %s\n", VersionString().c_str());
+        return HeadlessReportWritten;
+    }
+    if (!options.unknownOptions.empty()) {
+        std::fprintf(errors, "Quillon: Unknown option: %s (quillon --help lists the options)\n",
+                     options.unknownOptions.front().c_str());
+        return HeadlessUnknownOption;
+    }
+    return std::nullopt;
 }
 
 int RunFrontEndHeadless(const std::vector<std::string>& arguments, std::FILE* errors) {

@@ -4,6 +4,7 @@
 // "Quillon: text"; every question takes its safe answer, which is printed too.
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ enum HeadlessExit : int {
     HeadlessReportWritten = 0,
     HeadlessFailed = 1,         ///< nothing or only part of the report was written; see the message
     HeadlessNothingToDo = 2,    ///< no "+go": there are no dialogs to show
+    HeadlessUnknownOption = 2,  ///< the command line holds a word that is no option
     HeadlessCriticalError = 3,  ///< the report was written; the checker stopped at a critical error
     HeadlessIndexOverflow = 4,  ///< the report was written; a selected level has too many models, sounds or images
 };
@@ -50,6 +52,12 @@ int HeadlessExitStatus(const GoResult& go);
 /// holds the front end's presence lock (or another front end does), so the checker agrees to run.
 int RunHeadlessGo(const ProgramPaths& paths, FrontEndSettings& settings, const CommandLineOptions& options,
                   std::FILE* errors);
+
+/// What the program answers before it looks for a display or its settings: "--help" and "-h"
+/// print the usage and "--version" the name and version on `out`, returning 0; an unknown option
+/// is named on `errors`, returning 2. Nothing when the program goes on ("?" is the dialogs' own).
+std::optional<int> AnswerCommandLineAtOnce(const std::vector<std::string>& arguments, std::FILE* out,
+                                           std::FILE* errors);
 
 /// The whole program without its dialogs: settings, command line, usage, the presence lock, and
 /// "+go". Without "+go" there is nothing to show: a second copy says so and returns 0.

@@ -12,7 +12,7 @@
 
 namespace quillon {
 
-const char* const PRODUCT_WEB_PAGE = "https://quillon.example.org/updates";
+const char* const UPDATES_SECTION = "updates";
 
 namespace {
 
@@ -65,8 +65,13 @@ AboutDialog::AboutDialog(QWidget* parent, const QString& windowTitle, DialogServ
         WithId(buttons->addButton(QStringLiteral("&Updates"), QDialogButtonBox::ActionRole), ID_UPDATES);
     PlainButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(updates, &QPushButton::clicked, this,
-            [this] { services.OpenUrl(QUrl(QString::fromUtf8(PRODUCT_WEB_PAGE))); });
+    if (help != nullptr) {
+        connect(updates, &QPushButton::clicked, this,
+                [help] { help->OpenSection(QString::fromUtf8(UPDATES_SECTION)); });
+    } else {
+        updates->setEnabled(false);
+        updates->hide();
+    }
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(icon, 0, 0, 3, 1);

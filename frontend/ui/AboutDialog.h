@@ -1,6 +1,6 @@
 #pragma once
 // "About": the program's title and version, its description and credits, the disclaimer, and
-// "&Updates", which opens the product's web page.
+// "&Updates", which opens the manual where it tells how Quillon is installed and updated.
 
 #include <QDialog>
 
@@ -10,8 +10,8 @@ namespace quillon {
 
 class HelpBook;
 
-/// The product's web page, opened by "&Updates".
-extern const char* const PRODUCT_WEB_PAGE;
+/// The manual's section opened by "&Updates".
+extern const char* const UPDATES_SECTION;
 
 class AboutDialog : public QDialog {
     Q_OBJECT
@@ -23,6 +23,7 @@ public:
     static constexpr int ID_DISCLAIMER = 1104;
     static constexpr int ID_UPDATES = 1109;
 
+    /// Without `help` there is no manual to open, and "&Updates" is hidden.
     AboutDialog(QWidget* parent, const QString& windowTitle, DialogServices& services, HelpBook* help);
 
 protected:

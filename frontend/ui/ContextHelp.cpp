@@ -29,6 +29,12 @@ void HelpBook::OpenTopic(int topic) {
     Open(TopicUrl(topic));
 }
 
+void HelpBook::OpenSection(const QString& name) {
+    QUrl url = QUrl::fromLocalFile(manualPath);
+    url.setFragment(name);
+    Open(url);
+}
+
 void HelpBook::CloseViewer() {
     if (viewer) {
         viewer->close();

@@ -21,6 +21,8 @@ public:
 
     void OpenContents();
     void OpenTopic(int topic);
+    /// Opens the manual at the section with the anchor `name`.
+    void OpenSection(const QString& name);
     /// Closes the built-in viewer, when it is open.
     void CloseViewer();
 

@@ -77,6 +77,15 @@ TEST_F(CheckerProgramTest, WithoutFrontEndIgnoresMissingArgument) {
     EXPECT_EQ(result.output, "This program is meant to be launched by Quillon.exe.\nPress any key to exit.");
 }
 
+TEST_F(CheckerProgramTest, VersionAndHelpNeedNoFrontEnd) {
+    const ProgramResult version = RunProgram(scratch.path(), NoFrontEnd(), "--version");
+    EXPECT_EQ(version.exitStatus, 0);
+    EXPECT_EQ(version.output, "quillon2 1.1 beta\n");
+    const ProgramResult help = RunProgram(scratch.path(), NoFrontEnd(), "--help");
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_EQ(help.output.rfind("Usage: quillon2 SETTINGS-FILE\n", 0), 0U) << help.output;
+}
+
 TEST_F(CheckerProgramTest, MissingArgumentIsBadInvocation) {
     const ProgramResult result = RunProgram(scratch.path(), "QUILLON_STANDALONE=1", "");
     EXPECT_EQ(result.exitStatus, 255);

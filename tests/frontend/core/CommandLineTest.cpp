@@ -74,6 +74,9 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"ExtensionsAreJudgedByTheFileNameAlone", "+read base1.MAP +write ../out/report", 13, 1, 1,
                      "base1.MAP", "../out/report.txt"},
         SettingsCase{"ReportWithOtherExtensionKeepsIt", "+write report.log", 13, 1, 1, OLD_MAP, "report.log"},
+        // A file manager opens a map with its name alone.
+        SettingsCase{"MapAloneIsTheMap", JoinArguments({"/maps/My Level"}), 13, 1, 1, "/maps/My Level.map", OLD_REPORT},
+        SettingsCase{"ReadWinsOverALoneWord", "stray +read e1m1", 13, 1, 1, "e1m1.map", OLD_REPORT},
         SettingsCase{"JoinedArgumentWithBlank", JoinArguments({"+read", "my maps/e1m1", "+go"}), 13, 1, 1,
                      "my maps/e1m1.map", OLD_REPORT}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
@@ -95,6 +98,14 @@ TEST(CommandLine, OptionsOfTheRun) {
     EXPECT_TRUE(Options("+go -y").assumeYes);
     EXPECT_FALSE(Options("+go -yes").assumeYes);
     EXPECT_FALSE(Options("+read my -y.map").assumeYes);
+    EXPECT_TRUE(Options("-h").showHelp);
+    EXPECT_TRUE(Options("+go --HELP").showHelp);
+    EXPECT_FALSE(Options("-hard").showHelp);
+    EXPECT_TRUE(Options("--version").showVersion);
+    // Every word is an option or the one map file; file names after "+read" and "+write" are no words.
+    EXPECT_TRUE(Options("-sp -dm -easy -normal -hard -cheat -tex -locase -y +read -x.map +write -z +go").unknownOptions.empty());
+    EXPECT_EQ(Options("-dm -easyx +go -y -").unknownOptions, (std::vector<std::string>{"-easyx", "-"}));
+    EXPECT_EQ(Options("stray +read e1m1").unknownOptions, std::vector<std::string>{"stray"});
 }
 
 TEST(JoinArguments, QuotesArgumentsWithBlanks) {

@@ -11,6 +11,7 @@
 #include "frontend/core/CheckerLaunch.h"
 #include "frontend/core/Version.h"
 #include "frontend/ui/AboutDialog.h"
+#include "frontend/ui/ContextHelp.h"
 #include "frontend/ui/DialogSupport.h"
 #include "frontend/ui/IgnoreDialog.h"
 #include "frontend/ui/PreferencesDialog.h"
@@ -229,13 +230,16 @@ void SecondaryDialogsTest::UppercaseWarningReadsItsBoxEveryWay() {
 void SecondaryDialogsTest::AboutShowsTitleOpensUpdatesAndBeepsOnControlShiftDoubleClick() {
     UiFixture fixture;
     const QString title = QString::fromStdString(WindowTitle(VersionString()));
-    AboutDialog dialog(nullptr, title, fixture.services, nullptr);
+    HelpBook help(QStringLiteral("/opt/quillon/manual.html"), fixture.services);
+    AboutDialog dialog(nullptr, title, fixture.services, &help);
     QCOMPARE(dialog.windowTitle(), title);
     QCOMPARE(Control<QLabel>(&dialog, AboutDialog::ID_TITLE)->text(), QStringLiteral("About ") + title);
     QVERIFY(Control<QLabel>(&dialog, AboutDialog::ID_DESCRIPTION)->text().startsWith("Quake 2 Map Diagnostics"));
     QVERIFY(Control<QLabel>(&dialog, AboutDialog::ID_DISCLAIMER)->text().startsWith("DISCLAIMER: The authors"));
     Control<QPushButton>(&dialog, AboutDialog::ID_UPDATES)->click();
-    QCOMPARE(fixture.services.openedUrls, std::vector<QUrl>{QUrl(QString::fromUtf8(PRODUCT_WEB_PAGE))});
+    QCOMPARE(fixture.services.openedUrls, std::vector<QUrl>{QUrl("file:///opt/quillon/manual.html#updates")});
+    AboutDialog withoutManual(nullptr, title, fixture.services, nullptr);
+    QVERIFY(Control<QPushButton>(&withoutManual, AboutDialog::ID_UPDATES)->isHidden());
 
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
