@@ -166,7 +166,10 @@ def main():
         target = os.path.join(tree, name)
         os.makedirs(os.path.dirname(target), exist_ok=True)
         if not os.path.exists(target) or not filecmp.cmp(os.path.join(source, name), target, shallow=False):
-            shutil.copy2(os.path.join(source, name), target)
+            # A fresh time stamp, so that the build sees the change even when the checkout's copy is
+            # older than objects the scratch build made from an earlier version.
+            shutil.copyfile(os.path.join(source, name), target)
+            shutil.copymode(os.path.join(source, name), target)
     # Files gone from the checkout leave the copy too.
     wanted = {os.path.normpath(name) for name in files if name}
     for folder, subfolders, names in os.walk(tree):
