@@ -126,7 +126,7 @@ def run(command, cwd, timeout):
 
 def first_failure(output):
     for line in output.splitlines():
-        match = re.search(r"\d+ - (\S+) \((Failed|Timeout|SEGFAULT|Subprocess aborted|Exception|Not Run)", line)
+        match = re.match(r"\s*\d+ - (\S+) \(", line)
         if match:
             return match.group(1)
     return "an unnamed test"
