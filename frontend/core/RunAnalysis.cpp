@@ -70,6 +70,10 @@ bool WriteHead(const AnalysisContext& context, const GameSettings& game) {
     head.databasePath = context.database.fullPath;
     head.databaseOrigin = context.database.originText;
     head.textureDir = game.textureDir;
+    const GameData data = LocateGameData(game.textureDir, context.homeDir);
+    head.assumedTextureDir = data.textureDir;
+    head.gameFolder = data.baseGameDir;
+    head.gameDataFound = data.found;
     return WriteText(game.lastOutputFile, FormatReportHead(head), "wb");
 }
 
@@ -159,11 +163,13 @@ GoResult RunGo(const GoRequest& request, FrontEndSettings& settings, UserInterac
     context.ignoreList = request.ignoreList;
     context.version = VersionString();
     context.dumpPath = request.paths.programDir + "output/db.txt";
+    context.homeDir = launch.homeDir;
     settings.game.entityDB = context.database.fileName;
     // Only a list run is ever in a list mode; a stale value would make the checker list instead of check.
     settings.game.outputType = static_cast<int>(OutputType::OutputReport);
 
     launch.checkerFailed = false;
+    launch.uppercaseOffered = false;
     ui.AdvanceBusyIndicator();
     const AnalysisResult result = RunAnalysis(context, settings, ui, [&](FrontEndSettings& runSettings) {
         return LaunchChecker(launch, runSettings, ui);
