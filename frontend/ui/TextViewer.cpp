@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -50,6 +51,7 @@ void TextViewer::AddFindBar() {
     findEdit->setObjectName(QStringLiteral("find"));
     findEdit->setPlaceholderText(QStringLiteral("Find (Ctrl+F)"));
     findEdit->setClearButtonEnabled(true);
+    findEdit->installEventFilter(this);
     auto* next = new QPushButton(QStringLiteral("&Next"), this);
     auto* previous = new QPushButton(QStringLiteral("&Previous"), this);
     for (QPushButton* button : {next, previous}) {
@@ -63,8 +65,9 @@ void TextViewer::AddFindBar() {
         findEdit->setFocus();
         findEdit->selectAll();
     });
-    connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, this, [this] { Find(false); });
-    connect(new QShortcut(QKeySequence::FindPrevious, this), &QShortcut::activated, this, [this] { Find(true); });
+    connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this, [this] { Find(false); });
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), this), &QShortcut::activated, this,
+            [this] { Find(true); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Home), this), &QShortcut::activated, this,
             [this] { JumpTo(false); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_End), this), &QShortcut::activated, this,
@@ -80,6 +83,26 @@ void TextViewer::AddFindBar() {
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     bar->addWidget(buttons);
     static_cast<QVBoxLayout*>(layout())->addLayout(bar);
+}
+
+void TextViewer::keyPressEvent(QKeyEvent* event) {
+    // Enter finds in the find box; it never closes the window through its Close button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TextViewer::eventFilter(QObject* watched, QEvent* event) {
+    // Ctrl+Home and Ctrl+End move the text even while the find box has the focus.
+    if (watched == findEdit && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_Home || key->key() == Qt::Key_End)) {
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TextViewer::Load() {

@@ -34,6 +34,10 @@ public:
     /// The block (line) number the cursor stands in.
     int CursorLine() const;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     explicit TextViewer(const QString& title);
     void AddFindBar();
