@@ -1,4 +1,5 @@
 #include <cctype>
+#include <utility>
 
 #include "platform/Platform.h"
 
@@ -14,8 +15,8 @@ bool IsSeparator(char c) {
     return c == '/' || c == '\\';
 }
 
-bool IsGameComponent(const std::string& path, std::size_t start, std::size_t end) {
-    const std::string word = GAME_COMPONENT;
+/// True when path[start, end) is `word` in any case.
+bool IsComponent(const std::string& path, std::size_t start, std::size_t end, const std::string& word) {
     if (end - start != word.size()) {
         return false;
     }
@@ -35,12 +36,27 @@ std::size_t EndOfGameComponent(const std::string& path) {
         while (end < path.size() && !IsSeparator(path[end])) {
             ++end;
         }
-        if (IsGameComponent(path, start, end)) {
+        if (IsComponent(path, start, end, GAME_COMPONENT)) {
             return end;
         }
         start = end + 1;
     }
     return std::string::npos;
+}
+
+/// The folder holding the texture folder, with its separator, when that folder is named "baseq2"
+/// (any case), as in an install whose game folder has another name; else nothing.
+std::string Baseq2ParentOf(const std::string& textureDir) {
+    const std::size_t nameStart = textureDir.find_last_of("/\\");
+    if (nameStart == std::string::npos || nameStart == 0) {
+        return "";
+    }
+    std::size_t parentStart = textureDir.find_last_of("/\\", nameStart - 1);
+    parentStart = parentStart == std::string::npos ? 0 : parentStart + 1;
+    if (!IsComponent(textureDir, parentStart, nameStart, "baseq2")) {
+        return "";
+    }
+    return textureDir.substr(0, nameStart + 1);
 }
 
 }  // namespace
@@ -55,8 +71,13 @@ GameDirectories DeriveGameDirectories(const std::string& textureDirSetting) {
         directories.textureDir.pop_back();
     }
     const std::size_t end = EndOfGameComponent(textureDirSetting);
-    directories.baseGameDir =
-        end == std::string::npos ? DEFAULT_BASE_GAME_DIR : textureDirSetting.substr(0, end) + "/baseq2/";
+    if (end != std::string::npos) {
+        directories.baseGameDir = textureDirSetting.substr(0, end) + "/baseq2/";
+    } else if (std::string parent = Baseq2ParentOf(directories.textureDir); !parent.empty()) {
+        directories.baseGameDir = std::move(parent);
+    } else {
+        directories.baseGameDir = DEFAULT_BASE_GAME_DIR;
+    }
     return directories;
 }
 

@@ -79,8 +79,9 @@ std::optional<std::string> FindFileIgnoringCase(const std::string& path);
 std::vector<std::string> ListFiles(const std::string& directory, const std::string& extension);
 
 /// The texture directory and game directory derived from the `TextureDir` setting: the game
-/// directory is the path up to a component "quake2" (any case) followed by "baseq2/", or the
-/// system's default game directory when there is no such component. "/" and a backslash both separate.
+/// directory is the path up to a component "quake2" (any case) followed by "baseq2/"; without such a
+/// component, the texture directory's parent when that is named "baseq2" (any case); else the
+/// system's default game directory. "/" and a backslash both separate.
 struct GameDirectories {
     std::string textureDir;   ///< one trailing separator removed
     std::string baseGameDir;  ///< ends with a separator

@@ -1,5 +1,6 @@
 #include "checker/report/Report.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 
@@ -190,9 +191,20 @@ void WriteLineFile(CheckerRun& run) {
     if (run.problemBrushes.empty()) {
         return;
     }
-    // A line file that cannot be created is left out; the report already names every brush.
-    std::FILE* file = std::fopen(LineFilePath(run.settings.lastMapFile).c_str(), "w");
+    // A line file that cannot be created is left out, and the report's last line says so; the
+    // report itself already names every brush.
+    const std::string path = LineFilePath(run.settings.lastMapFile);
+    std::FILE* file = std::fopen(path.c_str(), "w");
     if (file == nullptr) {
+        const std::string reason = platform::SystemErrorText(errno);
+        std::fprintf(stderr, "quillon2: Cannot write the line file %s: %s\n", path.c_str(), reason.c_str());
+        std::FILE* report = run.report != nullptr ? run.report : std::fopen(run.derived.reportPath.c_str(), "ab");
+        if (report != nullptr) {
+            std::fprintf(report, "\nCannot write the line file %s: %s\n", path.c_str(), reason.c_str());
+            if (report != run.report) {
+                std::fclose(report);
+            }
+        }
         return;
     }
     for (const ProblemBrush& pair : run.problemBrushes) {

@@ -1,5 +1,6 @@
 #include "frontend/core/CheckerLaunch.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -14,7 +15,44 @@ const char* const UPPERCASE_FIX_TEXT =
     "convert the texture names to lowercase. Quillon can perform this conversion automatically for you. "
     "Do you want to convert all texture names to lowercase?";
 
+std::string UppercaseNamesLine(const std::vector<std::string>& names) {
+    std::string line = "Uppercase animated textures in the map file:";
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        line += (i == 0 ? " " : ", ") + names[i];
+    }
+    return line;
+}
+
 namespace {
+
+constexpr const char* UPPERCASE_HEADING = "Found uppercase animated texture name(s).";
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+/// True when `name` stands in `text` as a token of its own.
+bool HasToken(const std::string& text, const std::string& name) {
+    for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
+        const std::size_t end = at + name.size();
+        if ((at == 0 || IsBlank(text[at - 1])) && (end == text.size() || IsBlank(text[end]))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string ReadFileText(const std::string& path) {
+    std::string text;
+    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+        char buffer[65536];
+        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
+            text.append(buffer, got);
+        }
+        std::fclose(file);
+    }
+    return text;
+}
 
 constexpr const char* TITLE = "Quillon";
 constexpr const char* ALL_TEXTURES_MISSING_TEXT =
@@ -104,7 +142,53 @@ std::optional<int> WaitWithProgress(platform::ChildProcess& child, UserInteracti
     }
 }
 
+/// The offer to lower-case the map's texture names, made only when that can change something.
+bool OfferUppercaseFix(CheckerLaunch& launch, FrontEndSettings& settings, UserInteraction& ui) {
+    if (settings.game.dontAsk != 0 || launch.uppercaseOffered) {
+        return false;
+    }
+    const std::vector<std::string> names =
+        UppercaseNamesInMap(ReadFileText(settings.game.lastMapFile), ReadFileText(settings.game.lastOutputFile));
+    if (names.empty()) {
+        return false;
+    }
+    launch.uppercaseOffered = true;
+    const UppercaseFixAnswer answer = ui.AskUppercaseFix(false, names);
+    settings.game.dontAsk = answer.dontAskAgain ? 1 : 0;
+    if (!answer.convert) {
+        return false;
+    }
+    launch.fixTexturesForNextRun = true;
+    if (answer.dontAskAgain) {
+        settings.game.fixTextures = 1;
+    }
+    return true;
+}
+
 }  // namespace
+
+std::vector<std::string> UppercaseNamesInMap(const std::string& mapText, const std::string& reportText) {
+    std::vector<std::string> names;
+    std::size_t at = reportText.find(UPPERCASE_HEADING);
+    while (at != std::string::npos) {
+        at = reportText.find('\n', at);
+        if (at == std::string::npos) {
+            break;
+        }
+        ++at;
+        const std::size_t end = std::min(reportText.find('\n', at), reportText.size());
+        // The checker lists each name on a line of its own, after a tab.
+        if (end > at + 1 && reportText[at] == '\t') {
+            const std::string name = reportText.substr(at + 1, end - at - 1);
+            const bool single = std::none_of(name.begin(), name.end(), IsBlank) &&
+                                std::any_of(name.begin(), name.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+            if (single && std::find(names.begin(), names.end(), name) == names.end() && HasToken(mapText, name)) {
+                names.push_back(name);
+            }
+        }
+    }
+    return names;
+}
 
 std::string CheckerStatusText(int outputType) {
     switch (outputType) {
@@ -148,16 +232,8 @@ LaunchResult HandleCheckerExit(int exitCode, CheckerLaunch& launch, FrontEndSett
     // The checker refused its settings before writing anything.
     launch.checkerFailed = exit == CheckerExit::ExitBadInvocation;
     launch.criticalError = exit == CheckerExit::ExitCriticalError && IsReportRun(outputType);
-    if (exit == CheckerExit::ExitUppercaseTextures && settings.game.dontAsk == 0) {
-        const UppercaseFixAnswer answer = ui.AskUppercaseFix(settings.game.dontAsk != 0);
-        settings.game.dontAsk = answer.dontAskAgain ? 1 : 0;
-        if (answer.convert) {
-            launch.fixTexturesForNextRun = true;
-            if (answer.dontAskAgain) {
-                settings.game.fixTextures = 1;
-            }
-            return LaunchResult::RunAgain;
-        }
+    if (exit == CheckerExit::ExitUppercaseTextures && OfferUppercaseFix(launch, settings, ui)) {
+        return LaunchResult::RunAgain;
     }
     if (exit == CheckerExit::ExitAllTexturesMissing &&
         ui.AskYesNo(QuestionKind::AbortForTextureDirectory, ALL_TEXTURES_MISSING_TEXT, TITLE)) {
@@ -181,6 +257,12 @@ LaunchResult LaunchChecker(CheckerLaunch& launch, FrontEndSettings& settings, Us
     if (launch.fixTexturesForNextRun) {
         runSettings.game.fixTextures = 1;
         launch.fixTexturesForNextRun = false;
+    }
+    if (runSettings.game.textureDir.empty()) {
+        // The checker looks for the game where the report head says it was found.
+        if (const GameData data = LocateGameData("", launch.homeDir); data.found) {
+            runSettings.game.textureDir = data.textureDir;
+        }
     }
     const TemporaryFile settingsFile(platform::CreateTempFile(launch.tempDirectory, "MAP"));
     if (settingsFile.Path().empty() || !SaveSettings(runSettings, settingsFile.Path())) {

@@ -4,9 +4,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "frontend/core/FrontEndSettings.h"
 #include "frontend/core/RunSummary.h"
+#include "frontend/core/GameData.h"
 #include "frontend/core/UserInteraction.h"
 
 namespace quillon {
@@ -31,8 +33,12 @@ inline constexpr int CHECKER_POLL_MILLISECONDS = 200;
 struct CheckerLaunch {
     std::string checkerPath;
     std::string tempDirectory;
+    /// Where the usual game folders are looked for when no texture folder is set.
+    std::string homeDir = UserHomeDir();
     /// Set when the uppercase offer was accepted: the next run lower-cases the map's textures.
     bool fixTexturesForNextRun = false;
+    /// The uppercase offer was made in this run; it is never made twice.
+    bool uppercaseOffered = false;
     /// The last run could not be started, refused its settings (-1) or ended abnormally; its
     /// output is missing or partial.
     bool checkerFailed = false;
@@ -53,6 +59,11 @@ LaunchResult HandleCheckerExit(int exitCode, CheckerLaunch& launch, FrontEndSett
 /// the mode's `Temp` file takes the report's place for the run and is deleted afterwards;
 /// `OutputType` is 0 again when it returns.
 LaunchResult RunListLaunch(CheckerLaunch& launch, FrontEndSettings& settings, UserInteraction& ui, OutputType mode);
+
+/// The uppercase animated texture names that the checker listed in `reportText` and that stand in
+/// `mapText` itself, so that rewriting the map lower-cases them. Names from a texture's animation
+/// chain or from an included file are not in the map's own text, and no rewrite changes them.
+std::vector<std::string> UppercaseNamesInMap(const std::string& mapText, const std::string& reportText);
 
 /// The status line while the checker runs in `outputType`.
 std::string CheckerStatusText(int outputType);

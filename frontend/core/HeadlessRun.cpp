@@ -32,8 +32,9 @@ bool HeadlessInteraction::AskYesNo(QuestionKind kind, const std::string& text, c
     return yes;
 }
 
-UppercaseFixAnswer HeadlessInteraction::AskUppercaseFix(bool dontAsk) {
+UppercaseFixAnswer HeadlessInteraction::AskUppercaseFix(bool dontAsk, const std::vector<std::string>& names) {
     Print(UPPERCASE_FIX_TEXT);
+    Print(UppercaseNamesLine(names));
     Print(lowerCase ? "Answer: Yes" : "Answer: No");
     return {lowerCase, dontAsk};
 }

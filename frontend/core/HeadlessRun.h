@@ -34,7 +34,7 @@ public:
 
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
     bool AskYesNo(QuestionKind kind, const std::string& text, const std::string& title) override;
-    UppercaseFixAnswer AskUppercaseFix(bool dontAsk) override;
+    UppercaseFixAnswer AskUppercaseFix(bool dontAsk, const std::vector<std::string>& names) override;
     void SetStatus(const std::string& text) override;
     void AdvanceBusyIndicator() override;
 

@@ -13,6 +13,10 @@ const char* const CREDIT_LINE = "Map diagnostics and index-overflow analysis for
 
 namespace {
 
+constexpr const char* NO_GAME_DATA_LINE =
+    "No game data found (no pak files, no texture folder): the contents and surface flags of faces that do\n"
+    "not state them on their line are unknown, so texture-dependent findings may be wrong.\n";
+
 constexpr std::size_t ENTITY_COLUMN = 24;
 constexpr std::size_t NAME_COLUMN = 48;
 
@@ -290,7 +294,15 @@ std::string FormatReportHead(const ReportHead& head) {
     if (!head.textureDir.empty()) {
         Append(out, "Texture directory: %s\n", head.textureDir.c_str());
     } else {
-        Append(out, "Assumed texture directory: %s/\n", platform::DeriveGameDirectories("").textureDir.c_str());
+        const std::string assumed =
+            head.assumedTextureDir.empty() ? platform::DeriveGameDirectories("").textureDir : head.assumedTextureDir;
+        Append(out, "Assumed texture directory: %s/\n", assumed.c_str());
+    }
+    if (!head.gameFolder.empty()) {
+        Append(out, "Game folder: %s\n", head.gameFolder.c_str());
+    }
+    if (!head.gameDataFound) {
+        Append(out, "%s", NO_GAME_DATA_LINE);
     }
     return out;
 }

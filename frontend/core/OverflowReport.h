@@ -20,6 +20,9 @@ struct ReportHead {
     std::string databasePath;
     std::string databaseOrigin;
     std::string textureDir;  ///< the setting; empty means the assumed default
+    std::string assumedTextureDir;  ///< the texture folder used when the setting is empty
+    std::string gameFolder;         ///< where the pak files are looked for
+    bool gameDataFound = true;      ///< pak files or a texture folder were there
 };
 
 std::string FormatReportHead(const ReportHead& head);

@@ -108,6 +108,10 @@ bool WriteHead(const AnalysisContext& context, const GameSettings& game) {
     head.databasePath = context.database.fullPath;
     head.databaseOrigin = context.database.originText;
     head.textureDir = game.textureDir;
+    const GameData data = LocateGameData(game.textureDir, context.homeDir);
+    head.assumedTextureDir = data.textureDir;
+    head.gameFolder = data.baseGameDir;
+    head.gameDataFound = data.found;
     return WriteText(game.lastOutputFile, FormatReportHead(head), "wb");
 }
 
@@ -215,6 +219,7 @@ GoResult RunGo(const GoRequest& request, FrontEndSettings& settings, UserInterac
     context.ignoreList = request.ignoreList;
     context.version = VersionString();
     context.dumpPath = request.paths.programDir + "output/db.txt";
+    context.homeDir = launch.homeDir;
     settings.game.entityDB = context.database.fileName;
     // Only a list run is ever in a list mode; a stale value would make the checker list instead of check.
     settings.game.outputType = static_cast<int>(OutputType::OutputReport);
@@ -222,6 +227,7 @@ GoResult RunGo(const GoRequest& request, FrontEndSettings& settings, UserInterac
     launch.checkerFailed = false;
     launch.criticalError = false;
     launch.summary.reset();
+    launch.uppercaseOffered = false;
     ui.AdvanceBusyIndicator();
     AnalysisOutput output;
     const AnalysisResult result = RunAnalysis(

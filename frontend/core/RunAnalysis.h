@@ -33,6 +33,7 @@ struct AnalysisContext {
     std::vector<std::string> ignoreList;  ///< the Ignore list, exact class names
     std::string version;                  ///< for the report's first line
     std::string dumpPath;                 ///< where the class table dump goes; empty: nowhere
+    std::string homeDir = UserHomeDir();  ///< where the usual game folders are looked for
     std::function<std::time_t()> clock;   ///< the report's date and time; the system clock when empty
 };
 

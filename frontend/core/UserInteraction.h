@@ -4,6 +4,7 @@
 // a headless run prints to stderr and takes safe answers.
 
 #include <string>
+#include <vector>
 
 namespace quillon {
 
@@ -22,14 +23,17 @@ struct UppercaseFixAnswer {
 
 extern const char* const UPPERCASE_FIX_TEXT;
 
+/// The line under the offer that names the textures a rewrite of the map would change.
+std::string UppercaseNamesLine(const std::vector<std::string>& names);
+
 class UserInteraction {
 public:
     virtual ~UserInteraction() = default;
     virtual void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) = 0;
     /// True for Yes.
     virtual bool AskYesNo(QuestionKind kind, const std::string& text, const std::string& title) = 0;
-    /// The "UPPERCASEFIX" offer; `dontAsk` is the check box's state when it opens.
-    virtual UppercaseFixAnswer AskUppercaseFix(bool dontAsk) = 0;
+    /// The "UPPERCASEFIX" offer for the map's texture `names`; `dontAsk` is the check box's state when it opens.
+    virtual UppercaseFixAnswer AskUppercaseFix(bool dontAsk, const std::vector<std::string>& names) = 0;
     virtual void SetStatus(const std::string& text) = 0;
     /// One step of the busy indicator; also the moment to keep the window alive.
     virtual void AdvanceBusyIndicator() = 0;

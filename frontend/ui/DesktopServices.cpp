@@ -90,8 +90,9 @@ bool DesktopServices::AskYesNo(QWidget* parent, QuestionKind kind, const std::st
     return box.exec() == QMessageBox::Yes;
 }
 
-UppercaseFixAnswer DesktopServices::AskUppercaseFix(QWidget* parent, bool dontAsk) {
-    UppercaseFixDialog dialog(parent, dontAsk, help);
+UppercaseFixAnswer DesktopServices::AskUppercaseFix(QWidget* parent, bool dontAsk,
+                                                    const std::vector<std::string>& names) {
+    UppercaseFixDialog dialog(parent, dontAsk, help, names);
     const bool convert = dialog.exec() == UppercaseFixDialog::ConvertResult;
     return {convert, dialog.DontAskAgain()};
 }

@@ -35,7 +35,7 @@ public:
     /// True for Yes.
     virtual bool AskYesNo(QWidget* parent, QuestionKind kind, const std::string& text, const std::string& title) = 0;
     /// The uppercase-texture warning.
-    virtual UppercaseFixAnswer AskUppercaseFix(QWidget* parent, bool dontAsk) = 0;
+    virtual UppercaseFixAnswer AskUppercaseFix(QWidget* parent, bool dontAsk, const std::vector<std::string>& names) = 0;
     /// The chosen file, or nothing on Cancel.
     virtual std::optional<QString> PickFile(QWidget* parent, const FileRequest& request) = 0;
     /// The chosen directory, or nothing on Cancel.
@@ -52,7 +52,7 @@ class DesktopServices : public DialogServices {
 public:
     void ShowMessage(QWidget* parent, const std::string& text, const std::string& title, MessageIcon icon) override;
     bool AskYesNo(QWidget* parent, QuestionKind kind, const std::string& text, const std::string& title) override;
-    UppercaseFixAnswer AskUppercaseFix(QWidget* parent, bool dontAsk) override;
+    UppercaseFixAnswer AskUppercaseFix(QWidget* parent, bool dontAsk, const std::vector<std::string>& names) override;
     std::optional<QString> PickFile(QWidget* parent, const FileRequest& request) override;
     std::optional<QString> PickDirectory(QWidget* parent, const QString& title, const QString& start) override;
     bool OpenDocument(const QString& path) override;

@@ -146,7 +146,8 @@ void FindEntitiesDialog::ShowMatchControls() {
 
 ListCheck FindEntitiesDialog::ReadFields() {
     FindEntSettings& findEnt = settings.findEnt;
-    findEnt.output = FromQt(outputEdit->text());
+    findEnt.output = WithTextExtension(FromQt(outputEdit->text()));
+    outputEdit->setText(ToQt(findEnt.output));
     findEnt.className = classList->currentIndex() <= 0 ? "All" : FromQt(classList->currentText());
     if (findEnt.option == 1 || findEnt.option == 2) {
         findEnt.match = FromQt(matchEdit->text());
@@ -170,7 +171,8 @@ FileListDialog::FileListDialog(QWidget* parent, const ProgramPaths& programPaths
 }
 
 ListCheck FileListDialog::ReadFields() {
-    settings.fileList.output = FromQt(outputEdit->text());
+    settings.fileList.output = WithTextExtension(FromQt(outputEdit->text()));
+    outputEdit->setText(ToQt(settings.fileList.output));
     return ValidateFileList(settings, ListInputs(), Interaction());
 }
 

@@ -76,6 +76,15 @@ bool NamesCsvFile(const std::string& outputName) {
     return LowerCase(outputName).find(".csv") != std::string::npos;
 }
 
+std::string WithTextExtension(const std::string& outputName) {
+    const platform::PathParts parts = platform::SplitPath(outputName);
+    if (outputName.empty() || parts.name.empty() || !parts.extension.empty() ||
+        parts.name.find('.') != std::string::npos) {
+        return outputName;
+    }
+    return outputName + ".txt";
+}
+
 std::string DirectoryOf(const std::string& path) {
     const platform::PathParts parts = platform::SplitPath(path);
     return parts.drive + parts.directory;

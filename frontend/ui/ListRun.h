@@ -33,6 +33,9 @@ ListCheck ValidateFileList(const FrontEndSettings& settings, const std::vector<R
 /// ".csv" or ".txt". Other names go straight to the text viewer.
 bool OpensWithDesktop(const std::string& outputName);
 
+/// A typed list name whose file name has no "." gets ".txt", as a report name does.
+std::string WithTextExtension(const std::string& outputName);
+
 /// The drive and directory of `path`, ending in a separator: what the pickers remember.
 std::string DirectoryOf(const std::string& path);
 

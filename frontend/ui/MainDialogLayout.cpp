@@ -62,7 +62,11 @@ void MainDialog::BuildControls() {
     layout->addWidget(tabs, 0, 0);
     layout->addLayout(BuildButtonColumn(), 0, 1);
     layout->addLayout(statusRow, 1, 0, 1, 2);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The window can be made larger, so long paths can be read: the path edits take the width.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    layout->setColumnStretch(0, 1);
+    layout->setRowStretch(0, 1);
+    setSizeGripEnabled(true);
     std::vector<QWidget*> controls{tabs};
     for (const int id : {ID_GO, ID_ABOUT, ID_HELP, ID_EXIT}) {
         controls.push_back(FindControl(this, id));
@@ -118,6 +122,8 @@ QWidget* MainDialog::BuildFilesTab() {
     }
     tools->addStretch();
     grid->addLayout(tools, 5, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(6, 1);
     connect(Control<QPushButton>(page, ID_IGNORE), &QPushButton::clicked, this, &MainDialog::OpenIgnore);
     connect(Control<QPushButton>(page, ID_PREFERENCES), &QPushButton::clicked, this, &MainDialog::OpenPreferences);
     connect(Control<QPushButton>(page, ID_FIND_ENTITIES), &QPushButton::clicked, this,

@@ -14,7 +14,9 @@
 
 namespace quillon {
 
-UppercaseFixDialog::UppercaseFixDialog(QWidget* parent, bool dontAsk, HelpBook* help) : QDialog(parent) {
+UppercaseFixDialog::UppercaseFixDialog(QWidget* parent, bool dontAsk, HelpBook* help,
+                                       const std::vector<std::string>& names)
+    : QDialog(parent) {
     setWindowTitle(QStringLiteral("WARNING"));
     setWindowModality(Qt::WindowModal);
     auto* icon = new QLabel(this);
@@ -24,6 +26,11 @@ UppercaseFixDialog::UppercaseFixDialog(QWidget* parent, bool dontAsk, HelpBook* 
     auto* text = new QLabel(QString::fromUtf8(UPPERCASE_FIX_TEXT), this);
     text->setWordWrap(true);
     text->setMinimumWidth(360);
+    auto* named = new QLabel(QString::fromStdString(UppercaseNamesLine(names)), this);
+    named->setObjectName(QStringLiteral("textureNames"));
+    named->setWordWrap(true);
+    named->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    named->setVisible(!names.empty());
     dontAskBox = WithId(new QCheckBox(QStringLiteral("&Don't ask me again."), this), ID_DONT_ASK);
     dontAskBox->setChecked(dontAsk);
 
@@ -39,6 +46,7 @@ UppercaseFixDialog::UppercaseFixDialog(QWidget* parent, bool dontAsk, HelpBook* 
     message->addWidget(text, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(message);
+    layout->addWidget(named);
     layout->addWidget(dontAskBox);
     layout->addWidget(buttons);
     AddContextHelp(this, {ID_DONT_ASK, ID_YES, ID_NO}, help);

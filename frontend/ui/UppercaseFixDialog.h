@@ -4,6 +4,8 @@
 // "Don't ask me again." is read in every case.
 
 #include <QDialog>
+#include <string>
+#include <vector>
 
 class QCheckBox;
 
@@ -18,7 +20,7 @@ public:
     static constexpr int ConvertResult = 1;
     static constexpr int ID_DONT_ASK = 1025;
 
-    UppercaseFixDialog(QWidget* parent, bool dontAsk, HelpBook* help);
+    UppercaseFixDialog(QWidget* parent, bool dontAsk, HelpBook* help, const std::vector<std::string>& names = {});
 
     bool DontAskAgain() const;
 

@@ -26,8 +26,8 @@ bool WidgetInteraction::AskYesNo(QuestionKind kind, const std::string& text, con
     return services.AskYesNo(&window, kind, text, title);
 }
 
-UppercaseFixAnswer WidgetInteraction::AskUppercaseFix(bool dontAsk) {
-    return services.AskUppercaseFix(&window, dontAsk);
+UppercaseFixAnswer WidgetInteraction::AskUppercaseFix(bool dontAsk, const std::vector<std::string>& names) {
+    return services.AskUppercaseFix(&window, dontAsk, names);
 }
 
 void WidgetInteraction::SetStatus(const std::string& text) {

@@ -49,7 +49,11 @@ INSTANTIATE_TEST_SUITE_P(
         DirCase{"/opt/q2/textures/", "/opt/q2/textures", "/usr/share/games/quake2/baseq2/"},
         DirCase{"/a/quake2x/quake2/t", "/a/quake2x/quake2/t", "/a/quake2x/quake2/baseq2/"},
         DirCase{"d:\\Games\\QUAKE2\\mymod\\textures\\", "d:\\Games\\QUAKE2\\mymod\\textures", "d:\\Games\\QUAKE2/baseq2/"},
-        DirCase{"/games/quake2", "/games/quake2", "/games/quake2/baseq2/"}));
+        DirCase{"/games/quake2", "/games/quake2", "/games/quake2/baseq2/"},
+        DirCase{"/s/Quake 2/BaseQ2/textures/", "/s/Quake 2/BaseQ2/textures", "/s/Quake 2/BaseQ2/"},
+        DirCase{"/g/q2/baseq2/textures", "/g/q2/baseq2/textures", "/g/q2/baseq2/"},
+        DirCase{"/g/q2/baseq2x/textures", "/g/q2/baseq2x/textures", "/usr/share/games/quake2/baseq2/"},
+        DirCase{"baseq2/textures", "baseq2/textures", "baseq2/"}));
 
 TEST(FindFileIgnoringCase, FindsEachComponentInAnyCase) {
     ScratchDir scratch;

@@ -77,25 +77,51 @@ TEST(LaunchChecker, MissingCheckerIsReportedAndStops) {
     EXPECT_TRUE(checker.launch.checkerFailed);
 }
 
-TEST(LaunchChecker, AcceptedUppercaseOfferRunsAgainWithLowerCasingForThatRunOnly) {
-    StandInChecker checker("exit 2");
+/// A map with an uppercase animated texture of its own and the report the checker wrote for it,
+/// which also lists a name from an animation chain.
+FrontEndSettings UppercaseRun(const StandInChecker& checker, const std::string& mapTexture = "e1u1/Anim1") {
     FrontEndSettings settings;
+    settings.game.lastMapFile = checker.scratch.Write(
+        "m.map", "{\n\"classname\" \"worldspawn\"\n{\n( 0 0 1 ) ( 0 0 0 ) ( 0 1 0 ) " + mapTexture + " 0 0 0 1 1\n}\n}\n");
+    settings.game.lastOutputFile = checker.scratch.Write(
+        "r.txt", "\nFound uppercase animated texture name(s).\nThis will cause a crash\n\te1u1/Anim1\n\n"
+                 "entity 0: x\n\te1u1/ANIM2\n");
+    return settings;
+}
+
+TEST(LaunchChecker, AcceptedUppercaseOfferNamesTheMapsTexturesAndRunsAgainOnce) {
+    StandInChecker checker("exit 2");
+    FrontEndSettings settings = UppercaseRun(checker);
     RecordingInteraction ui;
     ui.uppercaseAnswer = {true, false};
     EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::RunAgain);
     EXPECT_EQ(ui.uppercaseOffers, 1);
+    EXPECT_EQ(ui.uppercaseNames, std::vector<std::string>{"e1u1/Anim1"});
     EXPECT_NE(checker.SeenSettings().find("FixTextures=0x0000"), std::string::npos);
 
-    ui.uppercaseAnswer = {false, false};
+    // The rewrite left an uppercase name the map cannot change: the run goes on without asking again.
     EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::Continue);
+    EXPECT_EQ(ui.uppercaseOffers, 1);
     EXPECT_NE(checker.SeenSettings().find("FixTextures=0x0001"), std::string::npos);
     EXPECT_EQ(settings.game.fixTextures, 0);
     EXPECT_EQ(settings.game.dontAsk, 0);
 }
 
+TEST(LaunchChecker, NoUppercaseOfferWhenNoRewriteOfTheMapCanChangeAName) {
+    StandInChecker checker("exit 2");
+    // The map names only the lower-case first frame, or only the uppercase name as part of another.
+    for (const std::string mapTexture : {"e1u1/anim1", "e1u1/Anim1x", "ANIM2"}) {
+        FrontEndSettings settings = UppercaseRun(checker, mapTexture);
+        RecordingInteraction ui;
+        ui.uppercaseAnswer = {true, false};
+        EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::Continue) << mapTexture;
+        EXPECT_EQ(ui.uppercaseOffers, 0) << mapTexture;
+    }
+}
+
 TEST(LaunchChecker, UppercaseOfferWithDontAskKeepsLowerCasingOn) {
     StandInChecker checker("exit 2");
-    FrontEndSettings settings;
+    FrontEndSettings settings = UppercaseRun(checker);
     RecordingInteraction ui;
     ui.uppercaseAnswer = {true, true};
     EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::RunAgain);

@@ -43,18 +43,20 @@ TEST(HeadlessInteraction, SafeAnswersAreNoUnlessTheCommandLineSaidYes) {
     HeadlessInteraction cautious(printed.Stream(), false, false);
     EXPECT_FALSE(cautious.AskYesNo(QuestionKind::ReplaceOutputFile, "r.txt exists", "Quillon Output File"));
     EXPECT_FALSE(cautious.AskYesNo(QuestionKind::AbortForTextureDirectory, "all missing", "Quillon"));
-    EXPECT_FALSE(cautious.AskUppercaseFix(false).convert);
+    EXPECT_FALSE(cautious.AskUppercaseFix(false, {"e1u1/Anim1"}).convert);
     HeadlessInteraction told(printed.Stream(), true, true);
     EXPECT_TRUE(told.AskYesNo(QuestionKind::ReplaceOutputFile, "r.txt exists", "Quillon Output File"));
     EXPECT_FALSE(told.AskYesNo(QuestionKind::AbortForTextureDirectory, "all missing", "Quillon"))
         << "a run is never aborted without a person to re-enter the directory";
-    const UppercaseFixAnswer answer = told.AskUppercaseFix(true);
+    const UppercaseFixAnswer answer = told.AskUppercaseFix(true, {"e1u1/Anim1", "e2/Fan1"});
     EXPECT_TRUE(answer.convert);
     EXPECT_TRUE(answer.dontAskAgain);
     const std::string text = printed.Text();
     EXPECT_EQ(text.rfind("Quillon: r.txt exists\nQuillon: Answer: No\nQuillon: all missing\nQuillon: Answer: No\n", 0), 0U)
         << text;
     EXPECT_NE(text.find("Quillon: Found uppercase animated texture name(s)."), std::string::npos);
+    EXPECT_NE(text.find("\nQuillon: Uppercase animated textures in the map file: e1u1/Anim1, e2/Fan1\n"),
+              std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 21), "Quillon: Answer: Yes\n");
 }
 

@@ -114,15 +114,16 @@ TEST(OverflowSections, ModelTotalCountsBrushModelsModelsAndTheLevel) {
 
 TEST(ReportHead, NamesVersionMapDateDatabaseAndTextureDirectory) {
     ReportHead head{"1.1 beta", "maps/base1.map", "07/04/24", "13:05:09", "/opt/q/Quake2/quake2.db", "the game",
-                    "/games/quake2/baseq2/textures"};
+                    "/games/quake2/baseq2/textures", "", "/games/quake2/baseq2/", true};
     EXPECT_EQ(FormatReportHead(head), std::string("QUILLON 1.1 beta\n") + CREDIT_LINE +
                                           "\nResults for maps/base1.map - 07/04/24 13:05:09\n"
                                           "\nEntity database: /opt/q/Quake2/quake2.db from the game\n"
-                                          "Texture directory: /games/quake2/baseq2/textures\n");
+                                          "Texture directory: /games/quake2/baseq2/textures\n"
+                                          "Game folder: /games/quake2/baseq2/\n");
     head.textureDir.clear();
     const std::string assumed = FormatReportHead(head);
     EXPECT_EQ(assumed.substr(assumed.find("the game\n") + 9),
-              "Assumed texture directory: /usr/share/games/quake2/baseq2/textures/\n");
+              "Assumed texture directory: /usr/share/games/quake2/baseq2/textures/\nGame folder: /games/quake2/baseq2/\n");
 }
 
 TEST(ReportHead, DateIsMonthDayTwoDigitYear) {

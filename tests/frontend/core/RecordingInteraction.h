@@ -21,6 +21,7 @@ public:
     std::vector<QuestionKind> questionKinds;
     std::vector<std::string> statuses;
     int uppercaseOffers = 0;
+    std::vector<std::string> uppercaseNames;  ///< named by the last offer
     int progressSteps = 0;
 
     std::deque<bool> yesNoAnswers;  ///< taken in order; No when empty
@@ -39,8 +40,9 @@ public:
         yesNoAnswers.pop_front();
         return answer;
     }
-    UppercaseFixAnswer AskUppercaseFix(bool) override {
+    UppercaseFixAnswer AskUppercaseFix(bool, const std::vector<std::string>& names) override {
         ++uppercaseOffers;
+        uppercaseNames = names;
         return uppercaseAnswer;
     }
     void SetStatus(const std::string& text) override { statuses.push_back(text); }

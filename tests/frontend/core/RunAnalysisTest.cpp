@@ -65,7 +65,11 @@ TEST_F(AnalysisRun, ReportIsHeadThenCheckerThenTotals) {
     EXPECT_EQ(report.rfind(head, 0), 0U);
     const std::size_t results = report.find("\nResults for " + settings.game.lastMapFile + " - ");
     const std::size_t database = report.find("\nEntity database: " + context.database.fullPath + " from the tests\n"
-                                             "Texture directory: /games/quake2/baseq2/textures\nchecker run 1\n"
+                                             "Texture directory: /games/quake2/baseq2/textures\n"
+                                             "Game folder: /games/quake2/baseq2/\nNo game data found (no pak files, "
+                                             "no texture folder): the contents and surface flags of faces that do\n"
+                                             "not state them on their line are unknown, so texture-dependent "
+                                             "findings may be wrong.\nchecker run 1\n"
                                              "\n================== MODEL, SOUND, AND IMAGE TOTALS");
     EXPECT_NE(results, std::string::npos) << report;
     EXPECT_NE(database, std::string::npos) << report;
@@ -94,12 +98,28 @@ TEST_F(AnalysisRun, MapNameWithoutExtensionGetsItWhateverTheFolderIsCalled) {
     }
 }
 
+TEST_F(AnalysisRun, WithoutATextureFolderTheGameIsLookedForWhereUsersKeepIt) {
+    settings.game.textureDir.clear();
+    context.homeDir = scratch.PathOf("home");
+    const std::string steam = context.homeDir + "/.local/share/Steam/steamapps/common/Quake 2/";
+    scratch.Write("home/.local/share/Steam/steamapps/common/Quake 2/rerelease/baseq2/pak0.pak", "");
+    EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::Continue})), AnalysisResult::Done);
+    EXPECT_NE(Report().find("Assumed texture directory: " + steam + "rerelease/baseq2/textures/\n"
+                            "Game folder: " + steam + "rerelease/baseq2/\nchecker run 1\n"),
+              std::string::npos)
+        << Report();
+    // A classic install in the same library comes first; a settings folder without data is skipped.
+    scratch.Write("home/.local/share/Steam/steamapps/common/Quake 2/baseq2/textures/e1u1/a.wal", "");
+    scratch.Write("home/.yq2/baseq2/config.cfg", "");
+    EXPECT_EQ(LocateGameData("", context.homeDir).textureDir, steam + "baseq2/textures");
+}
+
 TEST_F(AnalysisRun, RunAgainWritesAFreshHeadBeforeEachCheckerRun) {
     EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::RunAgain, LaunchResult::Continue})),
               AnalysisResult::Done);
     const std::string report = Report();
     EXPECT_EQ(report.find("checker run 1"), std::string::npos);
-    EXPECT_NE(report.find("Texture directory: /games/quake2/baseq2/textures\nchecker run 2\n"), std::string::npos);
+    EXPECT_NE(report.find("findings may be wrong.\nchecker run 2\n"), std::string::npos);
     EXPECT_EQ(report.find("QUILLON 1.1", 1), std::string::npos);
 }
 

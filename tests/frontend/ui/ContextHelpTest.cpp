@@ -105,6 +105,9 @@ void ContextHelpTest::BuiltInViewerTakesOverWithoutBrowser() {
         QVERIFY(viewer != nullptr);
         QVERIFY(viewer->Source().endsWith(QStringLiteral("manual.html#1016")));
         QVERIFY(viewer->Text().contains(QStringLiteral("Ignore Entities")));
+        // Headings read as the user sees the controls, without their internal numbers.
+        QVERIFY(viewer->Text().contains(QStringLiteral("\nOutput file\n")));
+        QVERIFY(!viewer->Text().contains(QStringLiteral("1002")));
         // Exit closes the help window with the dialog.
         Control<QPushButton>(&dialog, MainDialog::ID_EXIT)->click();
     }

@@ -254,8 +254,10 @@ void FindEntitiesDialogTest::FileListRunWritesListAndOpensIt() {
     ListFixture fixture;
     const std::string output = fixture.scratch.PathOf("files.txt");
     FileListDialog dialog(nullptr, fixture.paths, fixture.settings, fixture.services, nullptr);
-    Control<QLineEdit>(&dialog, FileListDialog::ID_OUTPUT)->setText(QString::fromStdString(output));
+    // A name typed without extension gets ".txt", as the report's does.
+    Control<QLineEdit>(&dialog, FileListDialog::ID_OUTPUT)->setText(QString::fromStdString(fixture.scratch.PathOf("files")));
     Click(dialog, FileListDialog::ID_GO);
+    QCOMPARE(Control<QLineEdit>(&dialog, FileListDialog::ID_OUTPUT)->text(), QString::fromStdString(output));
     QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{});
     QCOMPARE(fixture.settings.fileList.output, output);
     QVERIFY(ReadFileBytes(output).find("TARGET_SPEAKER/FUNC_TRAIN LOCATIONS") != std::string::npos);

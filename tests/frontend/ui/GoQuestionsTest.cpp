@@ -54,6 +54,7 @@ void GoQuestionsTest::UppercaseOfferConvertsMapOnlyWhenAcceptedAndRemembersChoic
     MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
     dialog.Go();
     QCOMPARE(fixture.services.uppercaseOffers, 1);
+    QCOMPARE(fixture.services.uppercaseNames, std::vector<std::string>{"e1u1/Anim1"});
     QCOMPARE(fixture.settings.game.dontAsk, 0);
     QCOMPARE(fixture.settings.game.fixTextures, 0);
     QCOMPARE(ReadFileBytes(map), before);

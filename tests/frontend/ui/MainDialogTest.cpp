@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -51,6 +52,8 @@ private slots:
     void ListDialogsNeedMapAndDatabase();
     void HoldsPresenceLockWhileOpen();
     void PlusGoNeverHandsOverToARunningCopy();
+    void WindowGrowsAndThePathsWithIt();
+    void ViewerFindsJumpsAndServesEachFileOnce();
 };
 
 void MainDialogTest::GoRefusesIncompleteFields_data() {
@@ -321,6 +324,47 @@ void MainDialogTest::PlusGoNeverHandsOverToARunningCopy() {
     QCOMPARE(DecideStart(go, started), StartMode::RunBesideOther);
     QCOMPARE(DecideStart(CommandLineOptions{}, started), StartMode::HandOver);
     QTRY_COMPARE(toFront.count(), 1);
+void MainDialogTest::WindowGrowsAndThePathsWithIt() {
+    UiFixture fixture;
+    MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
+    dialog.show();
+    const int width = Edit(dialog, MainDialog::ID_MAP_FILE)->width();
+    dialog.resize(dialog.width() + 300, dialog.height() + 100);
+    dialog.layout()->activate();
+    QVERIFY(Edit(dialog, MainDialog::ID_MAP_FILE)->width() >= width + 250);
+}
+
+void MainDialogTest::ViewerFindsJumpsAndServesEachFileOnce() {
+    ScratchDir scratch;
+    const QString path = QString::fromStdString(scratch.Write("r.txt", "head\nneedle one\nmiddle\nneedle two\nlast"));
+    TextViewer* viewer = TextViewer::ShowFile(path);
+    viewer->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(viewer));
+    // Keys go to the window, as the desktop delivers them, so the window's shortcuts see them.
+    QWindow* window = viewer->windowHandle();
+    QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
+    QWidget* find = QApplication::focusWidget();
+    QVERIFY(find != nullptr && find->objectName() == QStringLiteral("find"));
+    QTest::keyClicks(find, QStringLiteral("needle"));
+    QTest::keyClick(window, Qt::Key_Return);
+    QCOMPARE(viewer->SelectedText(), QStringLiteral("needle"));
+    QCOMPARE(viewer->CursorLine(), 1);
+    QTest::keyClick(window, Qt::Key_F3);
+    QCOMPARE(viewer->CursorLine(), 3);
+    QTest::keyClick(window, Qt::Key_F3);  // round to the top again
+    QCOMPARE(viewer->CursorLine(), 1);
+    QTest::keyClick(window, Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(viewer->CursorLine(), 3);
+    QTest::keyClick(window, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(viewer->CursorLine(), 4);
+    QTest::keyClick(window, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(viewer->CursorLine(), 0);
+
+    // The same file shown again, as after a second run, reloads the window that shows it.
+    scratch.Write("r.txt", "second run");
+    QCOMPARE(TextViewer::ShowFile(path), viewer);
+    QCOMPARE(viewer->Text(), QStringLiteral("second run"));
+    QCOMPARE(CloseViewers(), 1);
 }
 
 QUILLON_UI_TEST(MainDialogTest);

@@ -23,6 +23,7 @@ public:
     std::vector<Shown> questions;
     std::deque<bool> yesNoAnswers;  ///< taken in order; No when empty
     int uppercaseOffers = 0;
+    std::vector<std::string> uppercaseNames;
     UppercaseFixAnswer uppercaseAnswer;
     std::vector<FileRequest> fileRequests;
     std::optional<QString> fileAnswer;  ///< nothing: Cancel
@@ -46,8 +47,9 @@ public:
         yesNoAnswers.pop_front();
         return answer;
     }
-    UppercaseFixAnswer AskUppercaseFix(QWidget*, bool) override {
+    UppercaseFixAnswer AskUppercaseFix(QWidget*, bool, const std::vector<std::string>& names) override {
         ++uppercaseOffers;
+        uppercaseNames = names;
         return uppercaseAnswer;
     }
     std::optional<QString> PickFile(QWidget*, const FileRequest& request) override {
