@@ -12,6 +12,8 @@ namespace quillon {
 
 namespace {
 
+constexpr const char* LINE_FILE = "line file";
+
 std::vector<std::pair<const char*, std::string>> Outputs(const CheckerRun& run) {
     std::vector<std::pair<const char*, std::string>> outputs{{"report file", run.derived.reportPath}};
     switch (run.mode) {
@@ -22,7 +24,7 @@ std::vector<std::pair<const char*, std::string>> Outputs(const CheckerRun& run) 
         outputs.emplace_back("used-file list", run.settings.fileListOutput);
         break;
     case OutputMode::OutputReport:
-        outputs.emplace_back("line file", LineFilePath(run.settings.lastMapFile));
+        outputs.emplace_back(LINE_FILE, LineFilePath(run.settings.lastMapFile));
         break;
     }
     return outputs;
@@ -39,7 +41,8 @@ std::optional<std::string> OutputClash(const CheckerRun& run, const std::string&
     inputs.emplace_back("the entity database", run.derived.selectedDatabasePath);
     inputs.emplace_back("the settings file", settingsPath);
     for (const auto& [what, output] : Outputs(run)) {
-        if (platform::IsFolder(output)) {
+        // The line file is written only when a brush is faulty; a folder in its way is named then.
+        if (what != LINE_FILE && platform::IsFolder(output)) {
             return std::string("cannot write the ") + what + " " + output + ": it is a folder";
         }
         for (const auto& [role, input] : inputs) {

@@ -324,6 +324,8 @@ void MainDialogTest::PlusGoNeverHandsOverToARunningCopy() {
     QCOMPARE(DecideStart(go, started), StartMode::RunBesideOther);
     QCOMPARE(DecideStart(CommandLineOptions{}, started), StartMode::HandOver);
     QTRY_COMPARE(toFront.count(), 1);
+}
+
 void MainDialogTest::WindowGrowsAndThePathsWithIt() {
     UiFixture fixture;
     MainDialog dialog(fixture.paths, fixture.settings, false, fixture.services);
