@@ -12,7 +12,6 @@ namespace {
 using test::Box;
 using test::BoxFaces;
 using test::BrushFixture;
-using test::MapEntityText;
 using test::World;
 
 /// The lines of the 64-unit box from the origin, one per face (-x, +x, -y, +y, -z, +z).
@@ -106,21 +105,6 @@ TEST_F(BrushReadingTest, OptionalNumbersMayBeMixedAndValueIsKept) {
         EXPECT_EQ(side.value, side.faceNumber == 2 ? 300 : 0);
         EXPECT_EQ(side.surfaceFlags, side.faceNumber == 2 ? 1u : 0u);
     }
-}
-
-TEST_F(BrushReadingTest, OriginBrushSetsTheEntityOriginAndIsNotKept) {
-    const std::string rotating = Box({32, 32, 0}, {48, 48, 16}, "base/origin", " 16777216 0 0") + Box({0, 0, 0}, {64, 64, 64});
-    ASSERT_EQ(Read(World("") + MapEntityText("func_rotating", rotating)), "");
-    const MapEntity& entity = run.entities.at(1);
-    EXPECT_EQ(ValueOfKey(entity, "origin"), "40 40 8");
-    EXPECT_EQ(entity.origin, (Vec3{40, 40, 8}));
-    ASSERT_EQ(entity.brushCount, 1);
-    ASSERT_EQ(run.brushes.size(), 1u);
-    EXPECT_EQ(run.brushes[0].brushNumber, 0);
-    // The kept brush moves into the entity's frame.
-    EXPECT_EQ(run.brushes[0].mins, (Vec3{-40, -40, -8}));
-    EXPECT_EQ(run.brushes[0].maxs, (Vec3{24, 24, 56}));
-    EXPECT_EQ(Report(), "");
 }
 
 TEST_F(BrushReadingTest, BrushEndingWithTheFileIsKeptBeforeTheEntityError) {
