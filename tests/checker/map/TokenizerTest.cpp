@@ -205,10 +205,6 @@ TEST_F(TokenizerTest, ReadsFalseAgainAfterTheMapEnded) {
     EXPECT_FALSE(TokenOnLine(run));
 }
 
-TEST_F(TokenizerTest, DirectoryAsMapIsAReadFailure) {
-    EXPECT_EQ(FatalMessageOf([&] { StartScript(run, scratch.path().string()); }), "File read failure");
-}
-
 TEST(WholeFile, LoadsEveryByteAndTryLoadReportsMissingFile) {
     test::ScratchDir scratch;
     const std::string bytes("a\0b\r\n\xff", 6);
