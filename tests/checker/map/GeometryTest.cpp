@@ -61,7 +61,7 @@ TEST(FindPlane, AddsPairsWhoseOddMemberIsTheFlippedPlane) {
     EXPECT_EQ(run.planes.size(), 2u);
 }
 
-TEST(FindPlane, AxialNormalPointingDownReturnsTheOddMember) {
+TEST(FindPlane, AxialNormalPointingDownReturnsTheOddMemberAndNoNegativeZeroIsStored) {
     CheckerRun run;
     const int down = FindPlane(run, {0, 0, -1}, 16);
     EXPECT_EQ(down, 1);
@@ -69,13 +69,10 @@ TEST(FindPlane, AxialNormalPointingDownReturnsTheOddMember) {
     EXPECT_EQ(run.planes[0].dist, -16);
     EXPECT_EQ(run.planes[0].type, 2);
     EXPECT_EQ(FindPlane(run, {0, 0, 1}, -16), 0);
-}
-
-TEST(FindPlane, PlaneThroughTheOriginStoresNoNegativeZero) {
-    CheckerRun run;
-    FindPlane(run, {1, 0, 0}, 0);
-    EXPECT_FALSE(std::signbit(run.planes[1].dist));
-    EXPECT_FALSE(std::signbit(run.planes[1].normal[1]));
+    // The flipped partner of a plane through the origin.
+    EXPECT_EQ(FindPlane(run, {1, 0, 0}, 0), 2);
+    EXPECT_FALSE(std::signbit(run.planes[3].dist));
+    EXPECT_FALSE(std::signbit(run.planes[3].normal[1]));
 }
 
 TEST(FindPlane, SnapsNearlyAxialNormalsAndNearlyWholeDistances) {
