@@ -1,5 +1,5 @@
 #pragma once
-// A run with its report in a scratch file, map text helpers for boxes, and a way to read a map
+// A run with its report in a scratch file (ReportFixture), map text helpers for boxes, and a way to read a map
 // and catch the fatal error that stops it.
 
 #include <cstdio>
@@ -9,7 +9,7 @@
 #include "checker/driver/CheckerRun.h"
 #include "checker/driver/FatalError.h"
 #include "checker/map/MapEntities.h"
-#include "support/TestSupport.h"
+#include "checker/report/ReportFixture.h"
 
 namespace quillon::test {
 
@@ -76,15 +76,8 @@ inline std::string World(const std::string& brushes) {
     return MapEntityText("worldspawn", brushes);
 }
 
-struct BrushFixture {
-    ScratchDir scratch;
-    CheckerRun run;
-    std::string reportPath = scratch.PathOf("report.txt");
-
-    BrushFixture() {
-        run.report = std::fopen(reportPath.c_str(), "w");
-        Reset();
-    }
+struct BrushFixture : ReportFixture {
+    BrushFixture() { Reset(); }
     /// A fresh run that keeps writing to the same report.
     void Reset() {
         std::FILE* const report = run.report;
@@ -93,23 +86,12 @@ struct BrushFixture {
         run.derived.textureDir = scratch.PathOf("textures");
         run.derived.baseGameDir = scratch.PathOf("") + "/";
     }
-    ~BrushFixture() {
-        if (run.report != nullptr) {
-            std::fclose(run.report);
-        }
-    }
-    BrushFixture(const BrushFixture&) = delete;
-    BrushFixture& operator=(const BrushFixture&) = delete;
 
     /// Reads the map text; the message of the fatal error that stopped it, or "".
     std::string Read(const std::string& text) {
         const std::string path = scratch.Write("test.map", text);
         run.settings.lastMapFile = path;
         return FatalMessageOf([&] { ReadMapFile(run, path); });
-    }
-    std::string Report() {
-        std::fflush(run.report);
-        return ReadFileBytes(reportPath);
     }
 };
 

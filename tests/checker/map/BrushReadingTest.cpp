@@ -12,7 +12,6 @@ namespace {
 using test::Box;
 using test::BoxFaces;
 using test::BrushFixture;
-using test::MapEntityText;
 using test::World;
 
 /// The lines of the 64-unit box from the origin, one per face (-x, +x, -y, +y, -z, +z).
@@ -64,33 +63,6 @@ TEST_F(BrushReadingTest, CubeGivesSixSolidSidesInSlotOrderWithFileFaceNumbers) {
     EXPECT_EQ(Report(), "");
 }
 
-TEST_F(BrushReadingTest, FourthFaceRepeatingTheFirstLeavesFiveFaces) {
-    std::vector<std::string> lines = CubeLines();
-    lines[3] = lines[0];
-    ASSERT_EQ(Read(World("{\n" + Join(lines) + "}\n")), "");
-    EXPECT_NE(Report().find("duplicate plane (faces 0 and 3)"), std::string::npos);
-    EXPECT_EQ(run.brushes.at(0).sideCount - 1, 5);  // five faces and the +y bevel
-}
-
-TEST_F(BrushReadingTest, BadNormalCountsDroppedFaceLinesAndPrintsAFreshBox) {
-    std::vector<std::string> lines = CubeLines();
-    lines.insert(lines.begin() + 1, lines[0]);                                           // dropped: line 1
-    lines.insert(lines.begin() + 3, "( 5 5 5 ) ( 5 5 5 ) ( 6 6 6 ) base/wall 0 0 0 1 1\n");  // line 3
-    EXPECT_EQ(Read(World(Box({0, 0, 0}, {8, 8, 8}) + "{\n" + Join(lines) + "}\n")), "FloatPlane: bad normal");
-    const std::string report = Report();
-    EXPECT_NE(report.find("\nentity 0, brush 1, face 3: FloatPlane: bad normal\n"), std::string::npos) << report;
-    // Built again from the two faces kept, not left from the duplicate message.
-    EXPECT_EQ(report.substr(report.rfind("Bounding")), "Bounding box for this brush: ( 0 -8192 -8192 ) to ( 64 8192 8192 )\n");
-}
-
-TEST_F(BrushReadingTest, MixedFaceContentsAreReportedAndTheBrushTakesTheFirstFaces) {
-    std::vector<std::string> lines = CubeLines();
-    lines[0] = lines[0].substr(0, lines[0].size() - 1) + " 32 0 0\n";
-    ASSERT_EQ(Read(World("{\n" + Join(lines) + "}\n")), "");
-    EXPECT_NE(Report().find("brush 0: mixed face contents\nSide 0 has content flags: Water\n"), std::string::npos);
-    EXPECT_EQ(run.brushes.at(0).contents, 32u);
-}
-
 struct ContentsCase {
     const char* name;
     const char* tail;
@@ -135,69 +107,11 @@ TEST_F(BrushReadingTest, OptionalNumbersMayBeMixedAndValueIsKept) {
     }
 }
 
-TEST_F(BrushReadingTest, OriginBrushSetsTheEntityOriginAndIsNotKept) {
-    const std::string rotating = Box({32, 32, 0}, {48, 48, 16}, "base/origin", " 16777216 0 0") + Box({0, 0, 0}, {64, 64, 64});
-    ASSERT_EQ(Read(World("") + MapEntityText("func_rotating", rotating)), "");
-    const MapEntity& entity = run.entities.at(1);
-    EXPECT_EQ(ValueOfKey(entity, "origin"), "40 40 8");
-    EXPECT_EQ(entity.origin, (Vec3{40, 40, 8}));
-    ASSERT_EQ(entity.brushCount, 1);
-    ASSERT_EQ(run.brushes.size(), 1u);
-    EXPECT_EQ(run.brushes[0].brushNumber, 0);
-    // The kept brush moves into the entity's frame.
-    EXPECT_EQ(run.brushes[0].mins, (Vec3{-40, -40, -8}));
-    EXPECT_EQ(run.brushes[0].maxs, (Vec3{24, 24, 56}));
-    EXPECT_EQ(Report(), "");
-}
-
-struct SyntaxCase {
-    const char* name;
-    const char* brush;
-};
-
-class BrushSyntaxTest : public BrushFixture, public ::testing::TestWithParam<SyntaxCase> {};
-
-TEST_P(BrushSyntaxTest, MissingBracketIsFatal) {
-    EXPECT_EQ(Read(World(GetParam().brush)),
-              "Error parsing brush\nCorrective action: Your map file contains an error. You'll probably\n"
-              "                   need to fix it with a text editor.");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, BrushSyntaxTest,
-    ::testing::Values(SyntaxCase{"NoOpeningBracket", "{\n( 0 0 0 ) ( 0 1 0 ) 1 0 0 ) base/wall 0 0 0 1 1\n}\n"},
-                      SyntaxCase{"NoClosingBracket", "{\n( 0 0 0 ) ( 0 1 0 ( 1 0 0 ) base/wall 0 0 0 1 1\n}\n"},
-                      SyntaxCase{"WordInsteadOfAFace", "{\nbase/wall\n}\n"},
-                      SyntaxCase{"AxisNotClosedOnItsLine", "{\n( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) base/wall [ 1 0 0 0\n] [ 0 -1 0 0 ] 0 1 1\n}\n"},
-                      SyntaxCase{"AxisOfThree", "{\n( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) base/wall [ 1 0 0 ] [ 0 -1 0 0 ] 0 1 1\n}\n"},
-                      SyntaxCase{"AxisOfFive", "{\n( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) base/wall [ 1 0 0 0 0 ] [ 0 -1 0 0 ] 0 1 1\n}\n"},
-                      SyntaxCase{"SecondAxisOfThree", "{\n( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) base/wall [ 1 0 0 0 ] [ 0 -1 0 ] 0 1 1\n}\n"},
-                      SyntaxCase{"SecondAxisMissing", "{\n( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) base/wall [ 1 0 0 0 ] 0 1 1\n}\n"},
-                      SyntaxCase{"LineEndsAfterFirstAxis", "{\n( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) base/wall [ 1 0 0 0 ]\n}\n"},
-                      SyntaxCase{"SecondAxisNotClosed", "{\n( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) base/wall [ 1 0 0 0 ] [ 0 -1 0 0 ; 0 1 1\n}\n"}),
-    [](const auto& tpi) { return std::string(tpi.param.name); });
-
-TEST_F(BrushReadingTest, PointMayStartOnALaterLine) {
-    const std::vector<std::string> cube = CubeLines();
-    std::string first = cube[0];
-    first.replace(first.find(") (") + 1, 1, "\n");
-    ASSERT_EQ(Read(World("{\n" + first + cube[1] + cube[2] + cube[3] + cube[4] + cube[5] + "}\n")), "");
-    EXPECT_EQ(run.brushes.at(0).sideCount, 6);
-}
-
 TEST_F(BrushReadingTest, BrushEndingWithTheFileIsKeptBeforeTheEntityError) {
     EXPECT_EQ(Read("{\n\"classname\" \"worldspawn\"\n{\n" + Join(CubeLines())),
               "ParseEntity: EOF without closing brace\nCorrective action: You'll probably have to fix this with a text editor.");
     ASSERT_EQ(run.brushes.size(), 1u);
     EXPECT_EQ(run.brushes[0].sideCount, 6);
-}
-
-TEST_F(BrushReadingTest, LongTextureNameIsKeptWhole) {
-    const std::string name = "base/a_texture_name_of_more_than_31_characters";
-    ASSERT_EQ(Read(World(Box({0, 0, 0}, {64, 64, 64}, name))), "");
-    EXPECT_EQ(run.sides.at(0).textureName, name);
-    ASSERT_EQ(run.textures.size(), 1u);
-    EXPECT_EQ(run.textures[0].name, name);
 }
 
 TEST_F(BrushReadingTest, DiamondGetsFourAxialBevelsFirst) {
@@ -218,68 +132,6 @@ TEST_F(BrushReadingTest, DiamondGetsFourAxialBevelsFirst) {
     EXPECT_EQ(faces, 6);
     EXPECT_EQ(brush.mins, (Vec3{-64, -64, 0}));
     EXPECT_EQ(Report(), "");
-}
-
-}  // namespace
-}  // namespace quillon
-
-namespace quillon {
-namespace {
-
-/// A map whose face textures are written in capitals, one of them the first frame of an animation.
-const std::string CAPITALS_MAP =
-    "{\n\"ClassName\" \"WorldSpawn\"\n{\n"
-    "( 0 0 1 ) ( 0 0 0 ) ( 0 1 0 )\tBASE/Anim1 0 0 0 1 1\n"
-    "( 64 1 0 ) ( 64 0 0 ) ( 64 0 1 ) base/wall 0 0 0 1 1\n"
-    "( 1 0 0 ) ( 0 0 0 ) ( 0 0 1 )  Base/Wall 0 0 0 1 1\n"
-    "( 0 64 1 ) ( 0 64 0 ) ( 1 64 0 ) base/anim1 0 0 0 1 1\n"
-    "( 0 1 0 ) ( 0 0 0 ) ( 1 0 0 ) \"BASE/ANIM1\" 0 0 0 1 1 ; keep\n"
-    "( 1 0 64 ) ( 0 0 64 ) ( 0 1 64 ) base/wall 0 0 0 1 1\n"
-    "}\n}\n";
-
-std::string LowerCasedNames() {
-    std::string text = CAPITALS_MAP;
-    for (const auto& [from, to] : {std::pair<std::string, std::string>{"\tBASE/Anim1", "\tbase/anim1"},
-                                   {"  Base/Wall", "  base/wall"},
-                                   {"\"BASE/ANIM1\"", "\"base/anim1\""}}) {
-        text.replace(text.find(from), from.size(), to);
-    }
-    return text;
-}
-
-class FixTexturesTest : public test::BrushFixture, public ::testing::Test {
-protected:
-    FixTexturesTest() {
-        run.derived.fixTextures = true;
-        std::string wal(56, '\0');
-        wal += std::string("base/anim2") + std::string(22, '\0') + std::string(12, '\0');
-        scratch.Write("textures/base/anim1.wal", wal);
-    }
-};
-
-TEST_F(FixTexturesTest, TextureNamesAreLowerCasedInPlaceAndAnimatedOnesCounted) {
-    ASSERT_EQ(Read(CAPITALS_MAP), "");
-    EXPECT_EQ(test::ReadFileBytes(scratch.PathOf("test.map")), LowerCasedNames());
-    EXPECT_EQ(run.counters.lowercasedAnimatedCount, 2);
-    EXPECT_EQ(run.sides.at(0).textureName, "base/anim1");
-    ASSERT_EQ(run.textures.size(), 3u);
-    EXPECT_EQ(run.textures[0].name, "base/anim1");
-    EXPECT_EQ(run.textures[1].name, "base/anim2");
-}
-
-TEST_F(FixTexturesTest, MapWithoutCapitalsIsLeftAlone) {
-    const std::string text = LowerCasedNames();
-    ASSERT_EQ(Read(text), "");
-    EXPECT_EQ(run.counters.lowercasedAnimatedCount, 0);
-    EXPECT_FALSE(run.script.stack.empty() ? false : run.script.stack.front().modified);
-    EXPECT_EQ(test::ReadFileBytes(scratch.PathOf("test.map")), text);
-}
-
-TEST_F(FixTexturesTest, WithoutTheSettingNothingChanges) {
-    run.derived.fixTextures = false;
-    ASSERT_EQ(Read(CAPITALS_MAP), "");
-    EXPECT_EQ(run.counters.lowercasedAnimatedCount, 0);
-    EXPECT_EQ(run.sides.at(0).textureName, "BASE/Anim1");
 }
 
 }  // namespace

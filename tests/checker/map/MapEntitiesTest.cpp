@@ -29,111 +29,20 @@ std::string Cubes(int count) {
 
 class MapEntitiesTest : public test::BrushFixture, public ::testing::Test {};
 
-TEST_F(MapEntitiesTest, EmptyMapAndCommentsOnlyGiveNoEntities) {
-    EXPECT_EQ(Read(""), "");
-    EXPECT_TRUE(run.entities.empty());
-    Reset();
-    EXPECT_EQ(Read("// nothing here\n/* at all */\n; really\n"), "");
-    EXPECT_TRUE(run.entities.empty());
-}
-
-TEST_F(MapEntitiesTest, ReadsEntitiesInFileOrderWithTheirPairs) {
-    ASSERT_EQ(Read(MapEntityText("worldspawn", "\"message\" \"Base\"\n") + MapEntityText("light", "\"origin\" \"1 -2 3.5\"\n")), "");
-    ASSERT_EQ(run.entities.size(), 2u);
-    EXPECT_EQ(ValueOfKey(run.entities[0], "classname"), "worldspawn");
-    EXPECT_EQ(ValueOfKey(run.entities[0], "message"), "Base");
-    const MapEntity& light = run.entities[1];
-    EXPECT_EQ(ValueOfKey(light, "classname"), "light");
-    EXPECT_EQ(light.origin, (Vec3{1, -2, 3.5f}));
-    EXPECT_EQ(light.brushCount, 0);
-    EXPECT_EQ(light.listIndex, 0);
-}
-
-TEST_F(MapEntitiesTest, PairReadLastWinsWithoutRegardToCase) {
+TEST_F(MapEntitiesTest, PairReadLastWinsWithoutRegardToCaseAndSetValueReplacesItOrAddsOne) {
     ASSERT_EQ(Read("{ \"target\" \"first\" \"Target\" \"second\" }"), "");
-    const MapEntity& entity = run.entities.at(0);
+    MapEntity& entity = run.entities.at(0);
     EXPECT_EQ(ValueOfKey(entity, "TARGET"), "second");
     EXPECT_EQ(ValueOfKey(entity, "targetname"), "");
     EXPECT_EQ(ValueOfKey(entity, "targe"), "");
-}
-
-TEST_F(MapEntitiesTest, SetValueOfKeyReplacesTheFoundPairOrAddsOne) {
-    ASSERT_EQ(Read("{ \"style\" \"old\" \"STYLE\" \"newer\" }"), "");
-    MapEntity& entity = run.entities.at(0);
-    SetValueOfKey(entity, "Style", "3");
-    EXPECT_EQ(ValueOfKey(entity, "style"), "3");
+    SetValueOfKey(entity, "tarGET", "3");
+    EXPECT_EQ(ValueOfKey(entity, "target"), "3");
     ASSERT_EQ(entity.pairs.size(), 2u);
-    EXPECT_EQ(entity.pairs[0].value, "old");
+    EXPECT_EQ(entity.pairs[0].value, "first");
     SetValueOfKey(entity, "origin", "16 0 0");
     EXPECT_EQ(ValueOfKey(entity, "ORIGIN"), "16 0 0");
     EXPECT_EQ(entity.pairs.size(), 3u);
 }
-
-TEST_F(MapEntitiesTest, TrailingWhiteSpaceIsRemovedFromKeysAndValues) {
-    ASSERT_EQ(Read("{ \"key \t\" \" value \t\r\" \"high\" \"end\x80\xff\" }"), "");
-    const MapEntity& entity = run.entities.at(0);
-    EXPECT_EQ(ValueOfKey(entity, "key"), " value");
-    EXPECT_EQ(ValueOfKey(entity, "high"), "end");
-}
-
-TEST_F(MapEntitiesTest, ValueOnTheNextLineIsIncomplete) {
-    EXPECT_EQ(Read("{\n\"classname\"\n\"worldspawn\"\n}\n"), "Line 1 is incomplete\n");
-}
-
-struct LengthCase {
-    const char* name;
-    std::size_t keyLength;
-    std::size_t valueLength;
-    bool accepted;
-};
-
-class PairLengthTest : public MapEntitiesTest, public ::testing::WithParamInterface<LengthCase> {};
-
-TEST_P(PairLengthTest, KeyOf30AndValueOf1022AreTheLongestAccepted) {
-    const std::string key(GetParam().keyLength, 'k');
-    const std::string value(GetParam().valueLength, 'v');
-    const std::string message = Read("{ \"" + key + "\" \"" + value + "\" }");
-    if (GetParam().accepted) {
-        ASSERT_EQ(message, "");
-        EXPECT_EQ(ValueOfKey(run.entities.at(0), key), value);
-    } else {
-        EXPECT_EQ(message, "ParseEpar: token too long");
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Limits, PairLengthTest,
-                         ::testing::Values(LengthCase{"Key30", 30, 5, true}, LengthCase{"Key31", 31, 5, false},
-                                           LengthCase{"Value1022", 5, 1022, true},
-                                           LengthCase{"Value1023", 5, 1023, false}),
-                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
-
-struct FatalCase {
-    const char* name;
-    std::string text;
-    const char* message;  ///< the start of the message; whole runs show the rest
-};
-
-class EntityFatalTest : public MapEntitiesTest, public ::testing::WithParamInterface<FatalCase> {};
-
-TEST_P(EntityFatalTest, StopsWithTheMessage) {
-    const std::string message = GetParam().message;
-    EXPECT_EQ(Read(GetParam().text).substr(0, message.size()), message);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Messages, EntityFatalTest,
-    ::testing::Values(
-        FatalCase{"BraceNotFound", "{ }\n\"classname\" \"light\"", "ParseEntity: { not found - "},
-        FatalCase{"EndInsideBrush", "{ \"classname\" \"worldspawn\"\n{\n",
-                  "ParseEntity: EOF without closing brace\nCorrective action: You'll probably have to fix this "
-                  "with a text editor."},
-        FatalCase{"AreaPortalWithoutBrush", "{ \"classname\" \"worldspawn\" }\n{ \"classname\" \"FUNC_AreaPortal\" }",
-                  "entity 1: func_areaportal can only be a single brush\nCorrective action: Delete all but 1 brush "
-                  "used for the\n                   func_areaportal"},
-        FatalCase{"The2049thEntity", Repeated("{ }\n", MAX_MAP_ENTITIES + 1), "MAX_MAP_ENTITIES (2048) - "},
-        FatalCase{"OriginBrushInTheWorld", test::World(test::Box({-8, 0, 0}, {8, 16, 16}, "base/origin", " 16777216 0 0")),
-                  "\nentity 0, brush 0: origin brushes not allowed in world\n"}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(MapEntitiesTest, The2048thEntityIsAccepted) {
     ASSERT_EQ(Read(Repeated("{ }\n", MAX_MAP_ENTITIES)), "");
@@ -164,63 +73,6 @@ INSTANTIATE_TEST_SUITE_P(Values, KeyNumberTest,
                                            NumberCase{"", {0, 0, 0}, 0},
                                            NumberCase{"12abc", {12, 0, 0}, 12}));
 
-TEST(KeyNumbers, AbsentKeyReadsAsZero) {
-    const MapEntity entity;
-    EXPECT_EQ(VectorOfKey(entity, "origin"), (Vec3{0, 0, 0}));
-    EXPECT_EQ(IntegerOfKey(entity, "spawnflags"), 0);
-}
-
-/// Appends an entity whose brushes are the next `count` records, each naming its entity and place.
-void AddEntityWithBrushes(CheckerRun& run, int count) {
-    MapEntity entity;
-    entity.firstBrush = static_cast<int>(run.brushes.size());
-    entity.brushCount = count;
-    const int number = static_cast<int>(run.entities.size());
-    for (int b = 0; b < count; ++b) {
-        MapBrush brush;
-        brush.entityNumber = number;
-        brush.brushNumber = b;
-        run.brushes.push_back(brush);
-    }
-    run.entities.push_back(entity);
-}
-
-std::vector<std::pair<int, int>> BrushNames(const CheckerRun& run) {
-    std::vector<std::pair<int, int>> names;
-    for (const MapBrush& brush : run.brushes) {
-        names.emplace_back(brush.entityNumber, brush.brushNumber);
-    }
-    return names;
-}
-
-TEST(MergeBrushesIntoWorld, GroupsFollowTheWorldInTheOrderTheyEnd) {
-    CheckerRun run;
-    AddEntityWithBrushes(run, 2);  // the world
-    AddEntityWithBrushes(run, 4);
-    AddEntityWithBrushes(run, 3);
-    MergeBrushesIntoWorld(run, 2);
-    AddEntityWithBrushes(run, 2);
-    MergeBrushesIntoWorld(run, 3);
-
-    const std::vector<std::pair<int, int>> expected = {{0, 0}, {0, 1}, {2, 0}, {2, 1}, {2, 2}, {3, 0},
-                                                       {3, 1}, {1, 0}, {1, 1}, {1, 2}, {1, 3}};
-    EXPECT_EQ(BrushNames(run), expected);
-    EXPECT_EQ(run.entities[0].firstBrush, 0);
-    EXPECT_EQ(run.entities[0].brushCount, 7);
-    EXPECT_EQ(run.entities[1].firstBrush, 7);
-    EXPECT_EQ(run.entities[1].brushCount, 4);
-    EXPECT_EQ(run.entities[2].brushCount, 0);
-    EXPECT_EQ(run.entities[3].brushCount, 0);
-}
-
-TEST(MergeBrushesIntoWorld, WorldMergedIntoItselfStaysAsItWas) {
-    CheckerRun run;
-    AddEntityWithBrushes(run, 3);
-    MergeBrushesIntoWorld(run, 0);
-    EXPECT_EQ(run.entities[0].brushCount, 3);
-    EXPECT_EQ(BrushNames(run), (std::vector<std::pair<int, int>>{{0, 0}, {0, 1}, {0, 2}}));
-}
-
 TEST_F(MapEntitiesTest, FuncGroupAndAreaPortalGiveTheirBrushesToTheWorld) {
     ASSERT_EQ(Read(MapEntityText("worldspawn", Cubes(1)) + MapEntityText("func_door", Cubes(4)) + MapEntityText("func_group", Cubes(3)) +
                    MapEntityText("func_areaportal", "\"style\" \"9\"\n" + Cubes(1)) + MapEntityText("Func_Group", Cubes(2)) +
@@ -241,6 +93,10 @@ TEST_F(MapEntitiesTest, FuncGroupAndAreaPortalGiveTheirBrushesToTheWorld) {
     EXPECT_EQ(ValueOfKey(run.entities[5], "style"), "2");
     EXPECT_EQ(run.counters.areaPortals, 2);
     EXPECT_EQ(ValueOfKey(run.entities[2], "classname"), "func_group");
+    // A group as the first entity is the world itself and keeps its brushes.
+    Reset();
+    ASSERT_EQ(Read(MapEntityText("func_group", Cubes(3))), "");
+    EXPECT_EQ(run.entities.at(0).brushCount, 3);
 }
 
 /// The distance of the brush side whose plane has the given axial normal, or NaN.
@@ -266,6 +122,54 @@ TEST_F(MapEntitiesTest, OriginMovesEveryPlaneIntoTheEntityFrame) {
     EXPECT_DOUBLE_EQ(SideDistance(run, kept, Vec3{1, 0, 0}), 16.0);
     EXPECT_DOUBLE_EQ(SideDistance(run, kept, Vec3{-1, 0, 0}), 16.0);
     EXPECT_EQ(run.entities[1].origin, (Vec3{16, 0, 0}));
+}
+
+// The map reader's tables at their limits: 8192 brushes, 65536 brush sides and 1024 textures are
+// accepted; one more of each is fatal (whole runs: bsp-too-many-*).
+
+// The faces of a 32-unit cube around the origin, each plane given by three points.
+const char* const CUBE_FACES[6] = {
+    "( -16 -16 -16 ) ( -16 -15 -16 ) ( -16 -16 -15 )", "( -16 -16 -16 ) ( -16 -16 -15 ) ( -15 -16 -16 )",
+    "( -16 -16 -16 ) ( -15 -16 -16 ) ( -16 -15 -16 )", "( 16 16 16 ) ( 16 16 17 ) ( 16 17 16 )",
+    "( 16 16 16 ) ( 17 16 16 ) ( 16 16 17 )",          "( 16 16 16 ) ( 16 17 16 ) ( 17 16 16 )"};
+// Upright planes that cut the cube's edges without a bevel: x + y = 24, -x - y = 24, x - y = -24.
+const char* const CUTS[3] = {"( 16 8 -1 ) ( 16 8 0 ) ( 15 9 0 )", "( -16 -8 -1 ) ( -16 -8 0 ) ( -15 -9 0 )",
+                             "( -16 8 -1 ) ( -16 8 0 ) ( -17 7 0 )"};
+
+/// The cube with `cuts` of its upright edges cut off: 6 + cuts sides, none of them a bevel.
+std::string CutCube(int cuts, const std::string& texture = "base/floor") {
+    std::string text = "{\n";
+    for (int f = 0; f < 6 + cuts; ++f) {
+        text += std::string(f < 6 ? CUBE_FACES[f] : CUTS[f - 6]) + " " + texture + " 0 0 0 1 1\n";
+    }
+    return text + "}\n";
+}
+
+TEST_F(MapEntitiesTest, The8192ndBrushAndThe65536thSideAreAccepted) {
+    ASSERT_EQ(Read(test::World(CutCube(2))), "");
+    ASSERT_EQ(run.sides.size(), 8u);  // the brush below takes exactly the sides it is written with
+    Reset();
+    ASSERT_EQ(Read(test::World(Repeated(CutCube(2), MAX_MAP_BRUSHES))), "");
+    EXPECT_EQ(run.brushes.size(), 8192u);
+    EXPECT_EQ(run.sides.size(), 65536u);
+}
+
+/// Cubes whose faces carry the names t0, t1, ... t(count - 1), the last cube padded with t0.
+std::string CubesWithTextures(int count) {
+    std::string brushes;
+    for (int first = 0; first < count; first += 6) {
+        brushes += "{\n";
+        for (int f = 0; f < 6; ++f) {
+            brushes += std::string(CUBE_FACES[f]) + " t" + std::to_string(first + f < count ? first + f : 0) + " 0 0 0 1 1\n";
+        }
+        brushes += "}\n";
+    }
+    return test::World(brushes);
+}
+
+TEST_F(MapEntitiesTest, The1024thTextureIsAccepted) {
+    ASSERT_EQ(Read(CubesWithTextures(MAX_MAP_TEXTURES)), "");
+    EXPECT_EQ(run.textures.size(), 1024u);
 }
 
 }  // namespace

@@ -18,12 +18,29 @@ protected:
     void Start(const std::string& text) { StartScript(run, scratch.Write("test.map", text)); }
 
     /// Every token to the end of the script, each allowed on a later line.
-    std::vector<std::string> AllTokens() {
-        std::vector<std::string> tokens;
+    Tokens AllTokens() {
         while (ReadToken(run, true)) {
             tokens.push_back(run.script.currentToken);
         }
         return tokens;
+    }
+
+    /// Reads the map to its end, its tokens kept; the message of the fatal error that stopped it, or "".
+    std::string ReadAll(const std::string& mapText) {
+        Start(mapText);
+        return FatalMessageOf([&] { AllTokens(); });
+    }
+
+    /// A chain of `depth` files: the map includes inc1, inc1 includes inc2, and so on; each file
+    /// holds its own name as a token before and after its include.
+    std::string WriteChain(int depth) {
+        std::string next;
+        for (int level = depth - 1; level >= 1; --level) {
+            const std::string name = "inc" + std::to_string(level);
+            const std::string include = next.empty() ? "" : "$include " + next + "\n";
+            next = scratch.Write(name, name + "a\n" + include + name + "b\n");
+        }
+        return "mapa\n$include " + next + "\nmapb\n";
     }
 
     /// Reads `crossing` tokens that may lie on later lines, then demands tokens on the same line
@@ -40,6 +57,7 @@ protected:
 
     test::ScratchDir scratch;
     CheckerRun run;
+    Tokens tokens;
 };
 
 struct SplitCase {
@@ -72,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"a", "b", "c", "d"}},
         SplitCase{"CommentsAfterTheLastToken", "}\n\n// trailing comment\n/* block\n*/\n   \n", {"}"}},
         SplitCase{"SlashAtEndOfFile", "a /", {"a", "/"}},
-        SplitCase{"UnclosedBlockComment", "a /* never closed *", {"a"}}),
+        SplitCase{"UnclosedBlockComment", "a /* never closed *", {"a"}},
+        SplitCase{"IncludeIsCaseSensitive", "$INCLUDE name", {"$INCLUDE", "name"}}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 struct LineCase {
@@ -102,7 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"CommentEndsTheLine", "x\nkey // value\n", 2, "Line 1 is incomplete\n"},
                       LineCase{"BlockCommentEndsTheLine", "key /* value */\n", 1, "Line 0 is incomplete\n"},
                       LineCase{"EndOfFileEndsTheLine", "x\nkey", 2, "Line 1 is incomplete\n"},
-                      LineCase{"EndOfFileAfterWhiteSpace", "x\nkey  ", 2, "Line 1 is incomplete\n"}),
+                      LineCase{"EndOfFileAfterWhiteSpace", "x\nkey  ", 2, "Line 1 is incomplete\n"},
+                      LineCase{"IncludeNameOnTheNextLine", "x\n$include\ninc.map\n", 2, "Line 1 is incomplete\n"}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(TokenizerTest, SameLineReadsFindTokensOnThatLine) {
@@ -177,27 +197,12 @@ INSTANTIATE_TEST_SUITE_P(Rules, TokenOnLineTest,
                                            OnLineCase{"HighByteIsWhiteSpace", "a\x90\n", false}),
                          [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
-TEST_F(TokenizerTest, SlashCommentAfterTokenOnLineIsIncomplete) {
-    Start("{\n( 0 0 0 ) tex 0 0 0 1 1 // note\n}");
-    ASSERT_TRUE(ReadToken(run, true));
-    ASSERT_TRUE(ReadToken(run, true));
-    for (int i = 0; i < 10; ++i) {
-        ASSERT_TRUE(ReadToken(run, false));
-    }
-    ASSERT_TRUE(TokenOnLine(run));
-    EXPECT_EQ(FatalMessageOf([&] { ReadToken(run, false); }), "Line 1 is incomplete\n");
-}
-
 TEST_F(TokenizerTest, ReadsFalseAgainAfterTheMapEnded) {
     Start("a");
     EXPECT_EQ(AllTokens(), (Tokens{"a"}));
     EXPECT_FALSE(ReadToken(run, true));
     EXPECT_FALSE(ReadToken(run, false));
     EXPECT_FALSE(TokenOnLine(run));
-}
-
-TEST_F(TokenizerTest, DirectoryAsMapIsAReadFailure) {
-    EXPECT_EQ(FatalMessageOf([&] { StartScript(run, scratch.path().string()); }), "File read failure");
 }
 
 TEST(WholeFile, LoadsEveryByteAndTryLoadReportsMissingFile) {
@@ -212,6 +217,49 @@ TEST(WholeFile, LoadsEveryByteAndTryLoadReportsMissingFile) {
     EXPECT_FALSE(TryLoadWholeFile(scratch.PathOf("absent"), text));
     EXPECT_TRUE(text.empty());
     EXPECT_FALSE(TryLoadWholeFile(scratch.path().string(), text));
+}
+
+TEST_F(TokenizerTest, ReadingGoesOnInTheIncludedFileAndBackAfterItsName) {
+    const std::string inc = scratch.Write("inc.map", "i1 i2");
+    EXPECT_EQ(ReadAll("a $include " + inc + " b\nc"), "");
+    EXPECT_EQ(tokens, (Tokens{"a", "i1", "i2", "b", "c"}));
+}
+
+TEST_F(TokenizerTest, SevenOpenFilesAreRead) {
+    EXPECT_EQ(ReadAll(WriteChain(7)), "");
+    EXPECT_EQ(tokens, (Tokens{"mapa", "inc1a", "inc2a", "inc3a", "inc4a", "inc5a", "inc6a", "inc6b", "inc5b",
+                              "inc4b", "inc3b", "inc2b", "inc1b", "mapb"}));
+}
+
+TEST_F(TokenizerTest, IncludedFilesMayFollowOneAnother) {
+    const std::string inc = scratch.Write("inc.map", "i\n");
+    std::string map;
+    for (int i = 0; i < 10; ++i) {
+        map += "$include " + inc + "\n";
+    }
+    EXPECT_EQ(ReadAll(map), "");
+    EXPECT_EQ(tokens.size(), 10u);
+}
+
+TEST_F(TokenizerTest, LinesInsideAnIncludedFileCountFromItsStart) {
+    const std::string inc = scratch.Write("inc.map", "i1\n\ni2 key\nvalue");
+    Start("a\nb\nc\n$include " + inc);
+    for (int i = 0; i < 6; ++i) {
+        ASSERT_TRUE(ReadToken(run, true));
+    }
+    ASSERT_EQ(run.script.currentToken, "key");
+    EXPECT_EQ(FatalMessageOf([&] { ReadToken(run, false); }), "Line 2 is incomplete\n");
+}
+
+TEST_F(TokenizerTest, IncludeEndingInsideASameLineReadIsIncomplete) {
+    const std::string inc = scratch.Write("inc.map", "( 1 2");
+    Start("x\n$include " + inc + " 3 )\n");
+    ASSERT_TRUE(ReadToken(run, true));
+    ASSERT_TRUE(ReadToken(run, true));
+    ASSERT_TRUE(ReadToken(run, false));
+    ASSERT_TRUE(ReadToken(run, false));
+    // The end of an included file ends the line.
+    EXPECT_EQ(FatalMessageOf([&] { ReadToken(run, false); }), "Line 1 is incomplete\n");
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "checker/report/Report.h"
 #include "checker/report/ReportFixture.h"
 
@@ -52,16 +55,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "********************************************************\n"}),
     [](const testing::TestParamInfo<BannerCase>& param) { return std::string(param.param.name); });
 
-TEST(Banners, EachSectionKeepsItsOwnCounter) {
-    ReportFixture fixture;
-    BeginLogicNotes(fixture.run);
-    BeginLogicNotes(fixture.run);
-    EXPECT_EQ(fixture.run.counters.logicNotes, 2);
-    EXPECT_EQ(fixture.run.counters.bspErrors, 0);
-    EXPECT_EQ(fixture.run.counters.runtimeErrors, 0);
-    EXPECT_EQ(fixture.run.counters.nonStandardNotes, 0);
-}
-
 TEST(PrintSkillLevels, PrintsTheFourLevelsInFixedOrderAndNoOtherBits) {
     ReportFixture fixture;
     PrintSkillLevels(fixture.run, SKILL_DEATHMATCH | SKILL_EASY | SKILL_HARD | SKILL_NORMAL);
@@ -89,17 +82,6 @@ INSTANTIATE_TEST_SUITE_P(Widths, PadFieldTest,
                                          PadCase{70, "ab", "ab" + std::string(63, '.')},
                                          PadCase{0, "light", ""}));
 
-TEST(RecordProblemBrush, KeepsTheFirst128InOrder) {
-    CheckerRun run;
-    for (int i = 0; i < 200; ++i) {
-        RecordProblemBrush(run, i, i + 1);
-    }
-    ASSERT_EQ(run.problemBrushes.size(), 128u);
-    EXPECT_EQ(run.problemBrushes.front().entityNumber, 0);
-    EXPECT_EQ(run.problemBrushes.back().entityNumber, 127);
-    EXPECT_EQ(run.problemBrushes.back().brushNumber, 128);
-}
-
 TEST(ReportPrint, WithoutAnOpenReportWritesNothing) {
     CheckerRun run;
     ReportPrint(run, "lost %d\n", 1);
@@ -107,14 +89,16 @@ TEST(ReportPrint, WithoutAnOpenReportWritesNothing) {
     EXPECT_EQ(run.counters.bspErrors, 1);
 }
 
-TEST(PrintEntityLocation, PointEntityWithoutOriginHasEmptyValue) {
+TEST(PrintEntityLocation, PointEntityAndTheFirstClassPrintTheirOriginValue) {
     ReportFixture fixture;
     fixture.AddClass("worldspawn", true);
     fixture.AddClass("info_null", false);
     fixture.AddEntity({{"classname", "worldspawn"}});
+    fixture.AddBrush({0, 0, 0}, {8, 8, 8});
     const int entity = fixture.AddEntity({{"classname", "info_null"}});
     PrintEntityLocation(fixture.run, entity);
-    EXPECT_EQ(fixture.Report(), "      origin:\n");
+    PrintEntityLocation(fixture.run, 0);  // the class at the first index prints its origin too
+    EXPECT_EQ(fixture.Report(), "      origin:\n      origin:\n");
 }
 
 TEST(PrintEntityLocation, UnknownClassPrintsOriginAsWritten) {
@@ -137,24 +121,6 @@ TEST(PrintEntityLocation, BrushClassPrintsCentreOfAllItsBrushes) {
     EXPECT_EQ(fixture.Report(), "Center of this FUNC_DOOR: ( 0 24 48 )\n");
 }
 
-TEST(PrintEntityLocation, BrushClassWithoutBrushesGivesCentreOfClearedBox) {
-    ReportFixture fixture;
-    fixture.AddClass("worldspawn", true);
-    fixture.AddClass("func_wall", true);
-    const int wall = fixture.AddEntity({{"classname", "func_wall"}});
-    PrintEntityLocation(fixture.run, wall);
-    EXPECT_EQ(fixture.Report(), "Center of this func_wall: ( 0 0 0 )\n");
-}
-
-TEST(PrintEntityLocation, ClassAtFirstIndexPrintsOrigin) {
-    ReportFixture fixture;
-    fixture.AddClass("worldspawn", true);
-    const int world = fixture.AddEntity({{"classname", "worldspawn"}});
-    fixture.AddBrush({0, 0, 0}, {8, 8, 8});
-    PrintEntityLocation(fixture.run, world);
-    EXPECT_EQ(fixture.Report(), "      origin:\n");
-}
-
 /// A brush whose windings count as built (the first side has one), so the box is printed as it is.
 int AddBuiltBrush(ReportFixture& fixture, const Vec3& mins, const Vec3& maxs, int sides) {
     const int brush = fixture.AddBrush(mins, maxs);
@@ -169,33 +135,65 @@ int AddBuiltBrush(ReportFixture& fixture, const Vec3& mins, const Vec3& maxs, in
     return brush;
 }
 
-TEST(PrintBrushBounds, PrintsTheBoxAndClearsTheFlag) {
+TEST(PrintBrushBounds, ClearedBoxListsTheOriginalSidesButNoBevelsAndAPartlyClearedOneIsValid) {
     ReportFixture fixture;
     fixture.AddEntity({{"classname", "worldspawn"}});
-    const int brush = AddBuiltBrush(fixture, {-16, 0, 0.5f}, {16, 32, 64}, 4);
-    PrintBrushBounds(fixture.run, brush);
-    EXPECT_EQ(fixture.Report(), "Bounding box for this brush: ( -16 0 0.5 ) to ( 16 32 64 )\n");
+    PrintBrushBounds(fixture.run, AddBuiltBrush(fixture, {-16, 0, 0.5f}, {16, 32, 64}, 4));
     EXPECT_FALSE(fixture.run.printingBounds);
+    PrintBrushBounds(fixture.run, AddBuiltBrush(fixture, {99999, 99999, 0}, {-99999, -99999, -99999}, 1));
+    PrintBrushBounds(fixture.run, AddBuiltBrush(fixture, {99999, 99999, 99999}, {-99999, -99999, -99999}, 3));
+    EXPECT_EQ(fixture.Report(), "Bounding box for this brush: ( -16 0 0.5 ) to ( 16 32 64 )\n"
+                                "Bounding box for this brush: ( 99999 99999 0 ) to ( -99999 -99999 -99999 )\n"
+                                "Bounding box for this brush: ( 99999 99999 99999 ) to ( -99999 -99999 -99999 )\n"
+                                "Invalid bounding box. Original brush sides:\n"
+                                "( 0 0 0 ) ( 0 0 0 ) ( 0 0 0 ) \n"
+                                "( 2 0 0 ) ( 0 2 0 ) ( 0 0 -2 ) \n");
 }
 
-TEST(PrintBrushBounds, ClearedBoxListsTheOriginalSidesButNoBevels) {
-    ReportFixture fixture;
-    fixture.AddEntity({{"classname", "worldspawn"}});
-    const int brush = AddBuiltBrush(fixture, {99999, 99999, 99999}, {-99999, -99999, -99999}, 3);
-    PrintBrushBounds(fixture.run, brush);
-    EXPECT_EQ(fixture.Report(),
-              "Bounding box for this brush: ( 99999 99999 99999 ) to ( -99999 -99999 -99999 )\n"
-              "Invalid bounding box. Original brush sides:\n"
-              "( 0 0 0 ) ( 0 0 0 ) ( 0 0 0 ) \n"
-              "( 2 0 0 ) ( 0 2 0 ) ( 0 0 -2 ) \n");
+using test::ReadFileBytes;
+
+int CountLines(const std::string& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
-TEST(PrintBrushBounds, PartlyClearedBoxIsNotInvalid) {
+TEST(LineFilePath, ReplacesOrAddsTheExtension) {
+    EXPECT_EQ(LineFilePath("c:\\maps\\base1.map"), "c:\\maps\\base1.lin");
+    EXPECT_EQ(LineFilePath("/home/me/maps/base1.MAP"), "/home/me/maps/base1.lin");
+    EXPECT_EQ(LineFilePath("maps.d/noextension"), "maps.d/noextension.lin");
+    EXPECT_EQ(LineFilePath("test.map"), "test.lin");
+}
+
+TEST(WriteLineFile, WritesOnly128BoxesOf200Recorded) {
     ReportFixture fixture;
+    fixture.run.settings.lastMapFile = fixture.scratch.PathOf("many.map");
     fixture.AddEntity({{"classname", "worldspawn"}});
-    const int brush = AddBuiltBrush(fixture, {99999, 99999, 0}, {-99999, -99999, -99999}, 1);
-    PrintBrushBounds(fixture.run, brush);
-    EXPECT_EQ(fixture.Report(), "Bounding box for this brush: ( 99999 99999 0 ) to ( -99999 -99999 -99999 )\n");
+    for (int i = 0; i < 200; ++i) {
+        const float x = static_cast<float>(i);
+        fixture.AddBrush({x, 0, 0}, {x + 1, 1, 1});
+        RecordProblemBrush(fixture.run, 0, i);
+    }
+    WriteLineFile(fixture.run);
+    const std::string lines = ReadFileBytes(fixture.scratch.PathOf("many.lin"));
+    EXPECT_EQ(CountLines(lines), 128 * 15);
+    EXPECT_EQ(lines.substr(lines.size() - 29), "127.000000 0.000000 0.000000\n");
+}
+
+TEST(WriteLineFile, NoProblemBrushLeavesAnOldLineFileAlone) {
+    ReportFixture fixture;
+    fixture.run.settings.lastMapFile = fixture.scratch.PathOf("clean.map");
+    const std::string old = fixture.scratch.Write("clean.lin", "old path\n");
+    WriteLineFile(fixture.run);
+    EXPECT_EQ(ReadFileBytes(old), "old path\n");
+}
+
+TEST(WriteLineFile, UnwritableFolderWritesNothing) {
+    ReportFixture fixture;
+    fixture.run.settings.lastMapFile = fixture.scratch.PathOf("absent/x.map");
+    fixture.AddEntity({{"classname", "worldspawn"}});
+    fixture.AddBrush({0, 0, 0}, {1, 1, 1});
+    RecordProblemBrush(fixture.run, 0, 0);
+    WriteLineFile(fixture.run);
+    EXPECT_FALSE(std::filesystem::exists(fixture.scratch.PathOf("absent")));
 }
 
 }  // namespace

@@ -1,0 +1,359 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "checker/map/BrushFixture.h"
+#include "checker/map/MapBrushes.h"
+#include "checker/map/PlaneTable.h"
+#include "checker/map/Vector.h"
+#include "checker/map/Winding.h"
+
+namespace quillon {
+
+void PrintTo(const Winding& w, std::ostream* out) {
+    *out << "{";
+    for (const Vec3& p : w.points) {
+        *out << " (" << p[0] << " " << p[1] << " " << p[2] << ")";
+    }
+    *out << " }";
+}
+
+namespace {
+
+TEST(VecNormalize, ScalesToUnitLengthAndReturnsTheLength) {
+    Vec3 out{};
+    EXPECT_FLOAT_EQ(VecNormalize({3, 0, -4}, out), 5.0f);
+    EXPECT_FLOAT_EQ(out[0], 0.6f);
+    EXPECT_FLOAT_EQ(out[1], 0.0f);
+    EXPECT_FLOAT_EQ(out[2], -0.8f);
+    // Squares of 1e-30 vanish in float; the double computation keeps the direction.
+    EXPECT_GT(VecNormalize({1e-30f, 0, 0}, out), 0.0f);
+    EXPECT_FLOAT_EQ(out[0], 1.0f);
+    out = {1, 1, 1};
+    EXPECT_EQ(VecNormalize({0, 0, 0}, out), 0.0f);
+    EXPECT_EQ(out, (Vec3{0, 0, 0}));
+}
+
+TEST(RoundToNearest, RoundsHalfwayValuesUp) {
+    EXPECT_EQ(RoundToNearest(2.5), 3.0);
+    EXPECT_EQ(RoundToNearest(-2.5), -2.0);
+    EXPECT_EQ(RoundToNearest(-0.4), 0.0);
+    EXPECT_EQ(RoundToNearest(1.49), 1.0);
+}
+
+TEST(FindPlane, AddsPairsWhoseOddMemberIsTheFlippedPlane) {
+    CheckerRun run;
+    const Vec3 normal{0.6f, 0.8f, 0};
+    const int plane = FindPlane(run, normal, 40);
+    EXPECT_EQ(plane, 0);
+    ASSERT_EQ(run.planes.size(), 2u);
+    EXPECT_EQ(run.planes[1].normal, (Vec3{-0.6f, -0.8f, 0}));
+    EXPECT_EQ(run.planes[1].dist, -40);
+    EXPECT_EQ(run.planes[0].type, 4);
+    EXPECT_EQ(run.planes[1].type, 4);
+    EXPECT_EQ(FindPlane(run, {-0.6f, -0.8f, 0}, -40), plane ^ 1);
+    EXPECT_EQ(FindPlane(run, normal, 40), plane);
+    EXPECT_EQ(run.planes.size(), 2u);
+}
+
+TEST(FindPlane, AxialNormalPointingDownReturnsTheOddMemberAndNoNegativeZeroIsStored) {
+    CheckerRun run;
+    const int down = FindPlane(run, {0, 0, -1}, 16);
+    EXPECT_EQ(down, 1);
+    EXPECT_EQ(run.planes[0].normal, (Vec3{0, 0, 1}));
+    EXPECT_EQ(run.planes[0].dist, -16);
+    EXPECT_EQ(run.planes[0].type, 2);
+    EXPECT_EQ(FindPlane(run, {0, 0, 1}, -16), 0);
+    // The flipped partner of a plane through the origin.
+    EXPECT_EQ(FindPlane(run, {1, 0, 0}, 0), 2);
+    EXPECT_FALSE(std::signbit(run.planes[3].dist));
+    EXPECT_FALSE(std::signbit(run.planes[3].normal[1]));
+}
+
+TEST(FindPlane, SnapsNearlyAxialNormalsAndNearlyWholeDistances) {
+    CheckerRun run;
+    const int plane = FindPlane(run, {0.999995f, 0.003f, 0}, 31.995);
+    EXPECT_EQ(run.planes[static_cast<std::size_t>(plane)].normal, (Vec3{1, 0, 0}));
+    EXPECT_EQ(run.planes[static_cast<std::size_t>(plane)].dist, 32);
+    EXPECT_EQ(FindPlane(run, {1, 0, 0}, 32.004), plane);
+    // Just outside the tolerances gives a new plane.
+    EXPECT_NE(FindPlane(run, {1, 0, 0}, 32.02), plane);
+    EXPECT_NE(FindPlane(run, {0.99997f, 0.0077f, 0}, 32), plane);
+}
+
+struct BorderCase {
+    const char* name;
+    double stored;
+    double query;
+};
+
+class FindPlaneBorderTest : public ::testing::TestWithParam<BorderCase> {};
+
+TEST_P(FindPlaneBorderTest, PlaneWithinToleranceIsFoundAgainAcrossABucketBorder) {
+    CheckerRun run;
+    const BorderCase& c = GetParam();
+    const Vec3 normal{0.6f, 0, 0.8f};
+    const int plane = FindPlane(run, normal, c.stored);
+    EXPECT_EQ(FindPlane(run, normal, c.query), plane);
+    EXPECT_EQ(run.planes.size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Borders, FindPlaneBorderTest,
+    ::testing::Values(BorderCase{"BelowEight", 8, 7.993}, BorderCase{"AboveEight", 7.992, 8.006},
+                      BorderCase{"WrapOfTheLastBucket", 8191.995, 8192.004},
+                      BorderCase{"NegativeSide", -16.004, -15.993}, BorderCase{"AroundZero", 0.004, -0.005}),
+    [](const ::testing::TestParamInfo<BorderCase>& tpi) { return std::string(tpi.param.name); });
+
+TEST(FindPlane, ThePlaneTableHoldsAtMost32768Pairs) {
+    CheckerRun run;
+    for (int i = 0; i < MAX_MAP_PLANES / 2; ++i) {
+        ASSERT_EQ(FindPlane(run, {1, 0, 0}, i), 2 * i);
+    }
+    EXPECT_EQ(test::FatalMessageOf([&] { FindPlane(run, {1, 0, 0}, -1); }),
+              "MAX_MAP_PLANES (65536) - The map is too complex.\nCorrective action: Simplify, make it smaller, or split it up.");
+    EXPECT_EQ(FindPlane(run, {-1, 0, 0}, -5), 11);  // an existing plane is still found
+}
+
+TEST(FindPlane, ShortNormalOutsideFaceReadingIsTheGeneralFatalError) {
+    CheckerRun run;
+    EXPECT_EQ(test::FatalMessageOf([&] { FindPlane(run, {0.2f, 0.2f, 0}, 0); }),
+              "FloatPlane: bad normal - probably due to improper vertex manipulation\n"
+              "Corrective action: Find and delete the offending brush.");
+}
+
+TEST(PlaneThroughPoints, FacesTheSideTheThreePointsWindTowards) {
+    CheckerRun run;
+    const int top = PlaneThroughPoints(run, {1, 0, 64}, {0, 0, 64}, {0, 1, 64});
+    EXPECT_EQ(run.planes[static_cast<std::size_t>(top)].normal, (Vec3{0, 0, 1}));
+    EXPECT_EQ(run.planes[static_cast<std::size_t>(top)].dist, 64);
+    EXPECT_EQ(PlaneThroughPoints(run, {0, 1, 64}, {0, 0, 64}, {1, 0, 64}), top ^ 1);
+}
+
+struct TypeCase {
+    Vec3 normal;
+    int type;
+};
+
+class PlaneTypeTest : public ::testing::TestWithParam<TypeCase> {};
+
+TEST_P(PlaneTypeTest, AxialOrLargestComponent) {
+    EXPECT_EQ(PlaneTypeOfNormal(GetParam().normal), GetParam().type);
+}
+
+INSTANTIATE_TEST_SUITE_P(Normals, PlaneTypeTest,
+                         ::testing::Values(TypeCase{{1, 0, 0}, 0}, TypeCase{{0, -1, 0}, 1}, TypeCase{{0, 0, -1}, 2},
+                                           TypeCase{{0.8f, 0.6f, 0}, 3}, TypeCase{{0.6f, -0.8f, 0}, 4},
+                                           TypeCase{{0, 0.6f, -0.8f}, 5}, TypeCase{{0.6f, 0.6f, 0.52915f}, 3},
+                                           TypeCase{{0.5f, 0.6f, 0.6f}, 4}));
+
+TEST(ContentsNames, NamesFollowAscendingBitValue) {
+    EXPECT_EQ(ContentsNames(0), "None");
+    EXPECT_EQ(ContentsNames(3), "Solid, Window");
+    EXPECT_EQ(ContentsNames(128), "");
+    EXPECT_EQ(ContentsNames(32 | 65536 | 262144 | 536870912), "Water, PlayerClip, Current0, Ladder");
+    EXPECT_EQ(ContentsNames(2 | 134217728 | 268435456), "Window, Detail, Translucent");
+    EXPECT_EQ(ContentsNames(16777216 | 33554432 | 67108864 | 32768), "Areaportal, Origin, Monster, DeadMonster");
+}
+
+Winding Polygon(std::initializer_list<Vec3> points) {
+    Winding w;
+    w.points = points;
+    return w;
+}
+
+/// The 64-unit square on z = 0, counter-clockwise seen from above.
+Winding Square() {
+    return Polygon({{0, 0, 0}, {64, 0, 0}, {64, 64, 0}, {0, 64, 0}});
+}
+
+bool HasPoint(const Winding& w, const Vec3& p) {
+    for (const Vec3& q : w.points) {
+        if (std::fabs(q[0] - p[0]) < 1e-4f && std::fabs(q[1] - p[1]) < 1e-4f && std::fabs(q[2] - p[2]) < 1e-4f) {
+            return true;
+        }
+    }
+    return false;
+}
+
+struct PlaneCase {
+    Vec3 normal;
+    float dist;
+};
+
+class BaseWindingForPlaneTest : public ::testing::TestWithParam<PlaneCase> {};
+
+TEST_P(BaseWindingForPlaneTest, GivesAHugeSquareOnThePlaneFacingItsNormal) {
+    CheckerRun run;
+    const PlaneCase& c = GetParam();
+    const Winding w = BaseWindingForPlane(run, c.normal, c.dist);
+    ASSERT_EQ(w.numPoints(), 4);
+    for (const Vec3& p : w.points) {
+        EXPECT_NEAR(VecDot(p, c.normal), c.dist, 0.01) << ::testing::PrintToString(w);
+    }
+    // Each side is 16384 long, so the square covers every legal coordinate.
+    for (int i = 0; i < 4; ++i) {
+        const Vec3 edge = VecSubtract(w.points[static_cast<std::size_t>((i + 1) % 4)], w.points[static_cast<std::size_t>(i)]);
+        EXPECT_NEAR(VecLength(edge), 16384, 0.05);
+    }
+    // The points wind so that the plane through them is the plane itself.
+    const int plane = PlaneThroughPoints(run, w.points[0], w.points[1], w.points[2]);
+    EXPECT_EQ(plane, FindPlane(run, c.normal, c.dist));
+}
+
+INSTANTIATE_TEST_SUITE_P(AxialAndOblique, BaseWindingForPlaneTest,
+                         ::testing::Values(PlaneCase{{1, 0, 0}, 16}, PlaneCase{{-1, 0, 0}, 16},
+                                           PlaneCase{{0, 1, 0}, -32}, PlaneCase{{0, -1, 0}, 0},
+                                           PlaneCase{{0, 0, 1}, 64}, PlaneCase{{0, 0, -1}, -8},
+                                           PlaneCase{{0.6f, 0.8f, 0}, 40}));
+
+TEST(BaseWindingForPlane, NormalWithoutComparableComponentIsFatal) {
+    CheckerRun run;
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_EQ(test::FatalMessageOf([&] { BaseWindingForPlane(run, {nan, nan, nan}, 0); }), "BaseWindingForPlane: no axis found");
+}
+
+TEST(BaseWindingForPlane, PlaneThroughTheOriginHasNoNegativeZeroCoordinates) {
+    CheckerRun run;
+    const Winding w = BaseWindingForPlane(run, {0, 0, -1}, 0);
+    for (const Vec3& p : w.points) {
+        EXPECT_FALSE(std::signbit(p[2]));
+    }
+}
+
+TEST(ClipWinding, PlaneThroughTheMiddleSplitsTheAreaAndUsesTheExactAxialDistance) {
+    CheckerRun run;
+    const ClippedWinding parts = ClipWinding(run, Square(), {1, 0, 0}, 16, 0);
+    ASSERT_TRUE(parts.front && parts.back);
+    EXPECT_DOUBLE_EQ(AreaOfWinding(*parts.front), 48.0 * 64);
+    EXPECT_DOUBLE_EQ(AreaOfWinding(*parts.back), 16.0 * 64);
+    EXPECT_TRUE(HasPoint(*parts.front, {16, 0, 0}));
+    EXPECT_TRUE(HasPoint(*parts.back, {16, 64, 0}));
+}
+
+struct MissCase {
+    const char* name;
+    Vec3 normal;
+    double dist;
+    double epsilon;
+    bool front;  ///< the whole winding is the front part
+};
+
+class ClipWindingMissTest : public ::testing::TestWithParam<MissCase> {};
+
+TEST_P(ClipWindingMissTest, WholeWindingGoesToOneSide) {
+    CheckerRun run;
+    const MissCase& c = GetParam();
+    const ClippedWinding parts = ClipWinding(run, Square(), c.normal, c.dist, c.epsilon);
+    EXPECT_EQ(parts.front.has_value(), c.front);
+    EXPECT_EQ(parts.back.has_value(), !c.front);
+    const Winding& whole = c.front ? *parts.front : *parts.back;
+    EXPECT_EQ(whole.points, Square().points);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Planes, ClipWindingMissTest,
+    ::testing::Values(MissCase{"PlaneBeyondTheWinding", {1, 0, 0}, 100, 0, false},
+                      MissCase{"PlaneBeforeTheWinding", {1, 0, 0}, -100, 0, true},
+                      MissCase{"PlaneOnAnEdge", {1, 0, 0}, 64, 0, false},
+                      MissCase{"EdgeWithinTheOnEpsilon", {1, 0, 0}, 63.95, 0.1, false},
+                      MissCase{"PlaneOfTheWindingItself", {0, 0, 1}, 0, 0, false}),
+    [](const ::testing::TestParamInfo<MissCase>& tpi) { return std::string(tpi.param.name); });
+
+TEST(ClipWinding, PartOverTheEstimateIsFatal) {
+    CheckerRun run;
+    // A zig-zag of ten points alternately in front of and behind x = 0.
+    Winding zigzag;
+    for (int i = 0; i < 10; ++i) {
+        zigzag.points.push_back({i % 2 == 0 ? 1.0f : -1.0f, static_cast<float>(i), 0});
+    }
+    EXPECT_EQ(test::FatalMessageOf([&] { ClipWinding(run, zigzag, {1, 0, 0}, 0, 0); }), "ClipWinding: points exceeded estimate");
+}
+
+TEST(ClipWinding, PartOverSixtyFourPointsIsFatal) {
+    CheckerRun run;
+    Winding circle;
+    for (int i = 0; i < MAX_POINTS_ON_WINDING; ++i) {
+        const double angle = 2 * 3.14159265358979 * i / MAX_POINTS_ON_WINDING;
+        circle.points.push_back({static_cast<float>(100 * std::cos(angle)), static_cast<float>(100 * std::sin(angle)), 0});
+    }
+    // Cutting off one corner replaces one point by two.
+    EXPECT_EQ(test::FatalMessageOf([&] { ClipWinding(run, circle, {1, 0, 0}, 99.9, 0); }), "ClipWinding: MAX_POINTS_ON_WINDING");
+}
+
+TEST(ClipWindingFront, KeepsTheWindingWhenNothingIsBehindAndDropsItWhenNothingIsInFront) {
+    CheckerRun run;
+    std::optional<Winding> kept = ClipWindingFront(run, Square(), {1, 0, 0}, -1, 0);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->points, Square().points);
+    EXPECT_FALSE(ClipWindingFront(run, Square(), {1, 0, 0}, 64, 0));
+    const std::optional<Winding> cut = ClipWindingFront(run, Square(), {0, 1, 0}, 16, 0);
+    ASSERT_TRUE(cut);
+    EXPECT_DOUBLE_EQ(AreaOfWinding(*cut), 48.0 * 64);
+}
+
+TEST(AreaOfWinding, SquareAndTriangle) {
+    EXPECT_DOUBLE_EQ(AreaOfWinding(Square()), 4096);
+    EXPECT_DOUBLE_EQ(AreaOfWinding(Polygon({{0, 0, 5}, {10, 0, 5}, {0, 10, 5}})), 50);
+    EXPECT_DOUBLE_EQ(AreaOfWinding(Polygon({{0, 0, 0}, {1, 1, 1}})), 0);
+}
+
+TEST(IsTinyWinding, CountsOnlyEdgesLongerThanTwoTenths) {
+    EXPECT_TRUE(IsTinyWinding(Polygon({{0, 0, 0}, {0.19f, 0, 0}, {0, 0.19f, 0}})));
+    EXPECT_TRUE(IsTinyWinding(Polygon({{0, 0, 0}, {10, 0, 0}, {10, 0.1f, 0}, {0, 0.1f, 0}})));
+    EXPECT_FALSE(IsTinyWinding(Polygon({{0, 0, 0}, {0.3f, 0, 0}, {0, 0.3f, 0}})));
+}
+
+TEST(FreeWinding, ReleasingAnEmptyHolderIsFatal) {
+    CheckerRun run;
+    std::optional<Winding> holder = DuplicateWinding(Square());
+    FreeWinding(run, holder);
+    EXPECT_FALSE(holder);
+    EXPECT_EQ(test::FatalMessageOf([&] { FreeWinding(run, holder); }), "FreeWinding: freed a freed winding");
+}
+
+// Coordinates are read like strtod reads them, to the last bit, however the reader gets there.
+::testing::AssertionResult ReadsLikeStrtod(const std::string& token) {
+    const double expected = std::strtod(token.c_str(), nullptr);
+    const double actual = LeadingReal(token);
+    if (std::memcmp(&expected, &actual, sizeof expected) == 0 || (std::isnan(expected) && std::isnan(actual))) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "\"" << token << "\": " << actual << " instead of " << expected;
+}
+
+class CoordinateTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(CoordinateTest, ReadsLikeStrtod) {
+    EXPECT_TRUE(ReadsLikeStrtod(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tokens, CoordinateTest,
+    ::testing::Values("0", "-0", "+0", "-0.0", "64", "-176", "+12", "1088", "999999999", "123456789012345",
+                      "1234567890123456", "12345678901234567890", "-1329.25", "-169.3725833893", "0.1", "0.3",
+                      ".5", "5.", "-.5", "1.000000000000001", "0.000000000000001", "3.14159265358979323846",
+                      "1e5", "1.5e-3", "0x10", "inf", "nan", "", "-", "+", ".", "12abc", "1.2.3", "--1", " 7"));
+
+TEST(Coordinates, RandomDecimalsReadLikeStrtod) {
+    std::mt19937_64 random(20240601);
+    for (int i = 0; i < 200000; ++i) {
+        const int whole = static_cast<int>(random() % 9000000) - 4500000;
+        const int places = static_cast<int>(random() % 12);
+        std::string token = std::to_string(whole);
+        if (places > 0) {
+            std::string fraction = std::to_string(random() % 1000000000000ULL);
+            fraction.resize(static_cast<std::size_t>(places), '7');
+            token += "." + fraction;
+        }
+        ASSERT_TRUE(ReadsLikeStrtod(token));
+    }
+}
+
+}  // namespace
+}  // namespace quillon
