@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "checker/checks/EntitySummary.h"
 #include "checker/checks/LinkIndex.h"
-#include "MapCheckFixture.h"
+#include "checker/driver/CheckerRun.h"
+#include "entitydb/EntityDatabase.h"
 
-namespace quillon::test {
+namespace quillon {
 namespace {
 
 constexpr SkillMask EASY = SKILL_EASY;
@@ -17,18 +21,33 @@ constexpr SkillMask HARD = SKILL_HARD;
 constexpr SkillMask DEATHMATCH = SKILL_DEATHMATCH;
 constexpr SkillMask ALL = SKILL_ALL;
 
-class SkillLevelsTest : public MapCheckTest {
+class SkillLevelsTest : public ::testing::Test {
 protected:
     SkillLevelsTest() {
-        LoadDatabase(
-            "CLASSNAME worldspawn\nIS_SOLID 1\n]\n"
-            "CLASSNAME trigger_once\n]\n"
-            "CLASSNAME func_door\nIS_SOLID 1\n]\n"
-            "CLASSNAME monster_soldier\nDM_INHIBIT 1\n]\n"
-            "CLASSNAME func_door_secret\nIS_SOLID 1\nDM_INHIBIT_NAMED 1\n]\n"
-            "CLASSNAME path_corner\n]\n"
-            "CLASSNAME point_combat\n]\n");
-        AddEntity({{"classname", "worldspawn"}});
+        run.derived.showMask = SKILL_ALL;
+        run.classes.baseText = "quillon\r\nTest classes\r\nwritten for the tests\r\n__START__\r\n";
+        for (const char* block : {"worldspawn\r\nIS_SOLID 1", "trigger_once", "func_door\r\nIS_SOLID 1",
+                                  "monster_soldier\r\nDM_INHIBIT 1", "func_door_secret\r\nIS_SOLID 1\r\nDM_INHIBIT_NAMED 1",
+                                  "path_corner", "point_combat"}) {
+            run.classes.baseText += std::string("CLASSNAME ") + block + "\r\n]\r\n";
+        }
+        LoadEntityClasses(run.classes, run.classes.baseText, true, DatabaseReader::Checker);
+        Add({{"classname", "worldspawn"}});
+    }
+
+    int Add(std::initializer_list<std::pair<const char*, const char*>> pairs) {
+        MapEntity entity;
+        entity.listIndex = static_cast<int>(run.entities.size());
+        for (const auto& [key, value] : pairs) {
+            entity.pairs.push_back({key, value});
+        }
+        run.entities.push_back(entity);
+        return entity.listIndex;
+    }
+
+    /// A door named `name` with these spawnflags.
+    int Door(const char* name, const char* spawnflags = "0") {
+        return Add({{"classname", "func_door"}, {"targetname", name}, {"spawnflags", spawnflags}});
     }
 
     SkillMask Present(int entity, DeathmatchRule rule) {
@@ -46,127 +65,90 @@ protected:
     }
 
     /// A trigger that targets "door" and exists in every level.
-    int AddTrigger() { return AddEntity({{"classname", "trigger_once"}, {"target", "door"}}); }
+    int Trigger() { return Add({{"classname", "trigger_once"}, {"target", "door"}}); }
+
+    CheckerRun run;
 };
 
-TEST_F(SkillLevelsTest, PresentLevelsDropsTheLevelsTheSpawnflagsExclude) {
-    const int door = AddEntity({{"classname", "func_door"}, {"spawnflags", "257"}});
-    EXPECT_EQ(Present(door, DeathmatchRule::Off), NORMAL | HARD | DEATHMATCH);
-}
-
-TEST_F(SkillLevelsTest, PresentLevelsOnlyHoldsShownLevels) {
+TEST_F(SkillLevelsTest, PresentLevelsDropExcludedAndUnshownLevels) {
+    EXPECT_EQ(Present(Door("", "257"), DeathmatchRule::Off), NORMAL | HARD | DEATHMATCH);
     run.derived.showMask = EASY | NORMAL | HARD;
-    const int door = AddEntity({{"classname", "func_door"}, {"spawnflags", "512"}});
+    const int door = Door("", "512");
     EXPECT_EQ(Present(door, DeathmatchRule::Off), EASY | HARD);
     run.derived.showMask = 0;
     EXPECT_EQ(Present(door, DeathmatchRule::Off), 0u);
 }
 
-TEST_F(SkillLevelsTest, DeathmatchRuleRemovesDeathmatchForAClassTheGameRemovesThere) {
-    const int monster = AddEntity({{"classname", "Monster_Soldier"}});
+TEST_F(SkillLevelsTest, DeathmatchRuleRemovesDeathmatchForClassesTheGameRemovesThere) {
+    const int monster = Add({{"classname", "Monster_Soldier"}});
+    const int unnamed = Add({{"classname", "func_door_secret"}});
+    const int named = Add({{"classname", "func_door_secret"}, {"targetname", "s"}});
+    const int unknown = Add({{"classname", "monster_unheard_of"}});
     EXPECT_EQ(Present(monster, DeathmatchRule::Off), ALL);
     EXPECT_EQ(Present(monster, DeathmatchRule::On), EASY | NORMAL | HARD);
-}
-
-TEST_F(SkillLevelsTest, DeathmatchRuleForNamedOnlyClassesNeedsATargetname) {
-    const int unnamed = AddEntity({{"classname", "func_door_secret"}});
-    const int named = AddEntity({{"classname", "func_door_secret"}, {"targetname", "s"}});
     EXPECT_EQ(Present(unnamed, DeathmatchRule::On), ALL);
     EXPECT_EQ(Present(named, DeathmatchRule::On), EASY | NORMAL | HARD);
-}
-
-TEST_F(SkillLevelsTest, DeathmatchRuleLeavesAnUnknownClassInDeathmatch) {
-    const int unknown = AddEntity({{"classname", "monster_unheard_of"}});
     EXPECT_EQ(Present(unknown, DeathmatchRule::On), ALL);
 }
 
-TEST_F(SkillLevelsTest, MissingLevelsWithoutAnyCandidateIsTheSourceMask) {
-    const int trigger = AddTrigger();
-    AddEntity({{"classname", "func_door"}, {"targetname", "other"}});
+TEST_F(SkillLevelsTest, MissingLevelsAreTheSourceLevelsNoCandidateCovers) {
+    const int trigger = Trigger();
+    Door("other");
     EXPECT_EQ(Missing(trigger, SearchFor("door", EASY | HARD)), EASY | HARD);
-}
-
-TEST_F(SkillLevelsTest, MissingLevelsKeepsTheLevelsTheCandidateIsNotIn) {
-    const int trigger = AddTrigger();
-    AddEntity({{"classname", "func_door"}, {"targetname", "door"}, {"spawnflags", "256"}});
-    EXPECT_EQ(Missing(trigger, SearchFor("door", ALL)), EASY);
-}
-
-TEST_F(SkillLevelsTest, MissingLevelsCombinesCandidatesOfComplementaryLevels) {
-    const int trigger = AddTrigger();
-    AddEntity({{"classname", "func_door"}, {"targetname", "door"}, {"spawnflags", "2560"}});  // easy, hard only
+    Door("door", "2560");  // easy, hard only
     EXPECT_EQ(Missing(trigger, SearchFor("door", ALL)), NORMAL | DEATHMATCH);
-    AddEntity({{"classname", "func_door"}, {"targetname", "DOOR"}, {"spawnflags", "1280"}});  // normal, dm only
-    EXPECT_EQ(Missing(trigger, SearchFor("door", ALL)), 0u);
-}
-
-TEST_F(SkillLevelsTest, MissingLevelsNeverCountsTheSourceItself) {
-    const int self = AddEntity({{"classname", "trigger_once"}, {"target", "me"}, {"targetname", "me"}});
+    Door("DoOr", "1280");  // normal, deathmatch only; names compare without case
+    EXPECT_EQ(Missing(trigger, SearchFor("dOoR", ALL)), 0u);
+    const int self = Add({{"classname", "trigger_once"}, {"target", "me"}, {"targetname", "me"}});
     EXPECT_EQ(Missing(self, SearchFor("me", ALL)), ALL);
 }
 
-TEST_F(SkillLevelsTest, MissingLevelsCompareNamesWithoutRegardToCase) {
-    const int trigger = AddTrigger();
-    AddEntity({{"classname", "func_door"}, {"targetname", "DoOr"}});
-    EXPECT_EQ(Missing(trigger, SearchFor("dOoR", ALL)), 0u);
-}
-
 TEST_F(SkillLevelsTest, MissingLevelsOnlyCountsTheWantedClass) {
-    const int point = AddEntity({{"classname", "point_combat"}, {"target", "next"}});
-    AddEntity({{"classname", "path_corner"}, {"targetname", "next"}});
+    const int point = Add({{"classname", "point_combat"}, {"target", "next"}});
+    Add({{"classname", "path_corner"}, {"targetname", "next"}});
     TargetSearch search = SearchFor("next", ALL);
     search.onlyClass = "point_combat";
     EXPECT_EQ(Missing(point, search), ALL);
-    AddEntity({{"classname", "POINT_COMBAT"}, {"targetname", "next"}, {"spawnflags", "1024"}});
+    Add({{"classname", "POINT_COMBAT"}, {"targetname", "next"}, {"spawnflags", "1024"}});
     EXPECT_EQ(Missing(point, search), HARD);
 }
 
 TEST_F(SkillLevelsTest, DeathmatchRuleLetsARemovedCandidateAnswerForDeathmatch) {
-    const int trigger = AddEntity({{"classname", "trigger_once"}, {"target", "grunt"}});
-    AddEntity({{"classname", "monster_soldier"}, {"targetname", "grunt"}, {"spawnflags", "2048"}});
+    const int trigger = Add({{"classname", "trigger_once"}, {"target", "grunt"}});
+    Add({{"classname", "monster_soldier"}, {"targetname", "grunt"}, {"spawnflags", "2048"}});
     TargetSearch search = SearchFor("grunt", ALL);
     EXPECT_EQ(Missing(trigger, search), DEATHMATCH);
     search.candidates = DeathmatchRule::On;
     EXPECT_EQ(Missing(trigger, search), 0u);
 }
 
-TEST_F(SkillLevelsTest, DeathmatchRuleOnBothSidesLeavesAMonsterLinkUnreported) {
-    // The trigger exists in deathmatch; the monster it names does not, but the game removes monsters
-    // there anyway, so the link is whole.
-    const int trigger = AddEntity({{"classname", "trigger_once"}, {"target", "grunt"}});
-    AddEntity({{"classname", "monster_soldier"}, {"targetname", "grunt"}, {"spawnflags", "2048"}});
-    BuildLinkIndex(run);
-    TargetSearch search = SearchFor("grunt", Present(trigger, DeathmatchRule::On));
-    search.candidates = DeathmatchRule::On;
-    EXPECT_EQ(Missing(trigger, search), 0u);
-}
-
-TEST_F(SkillLevelsTest, MissingLevelsStopsAtTheCandidateThatCoversEveryLevel) {
-    const int trigger = AddTrigger();
-    const int partial = AddEntity({{"classname", "func_door"}, {"targetname", "door"}, {"spawnflags", "256"}});
-    const int covering = AddEntity({{"classname", "func_door"}, {"targetname", "door"}});
-    AddEntity({{"classname", "func_door"}, {"targetname", "door"}});
+TEST_F(SkillLevelsTest, MissingLevelsStopAtTheCandidateThatCoversEveryLevel) {
+    const int trigger = Trigger();
+    const int partial = Door("door", "256");
+    EXPECT_EQ(Missing(trigger, SearchFor("door", ALL)), EASY);
+    const int covering = Door("door");
+    Door("door");
     std::vector<int> reached;
     EXPECT_EQ(Missing(trigger, SearchFor("door", ALL), &reached), 0u);
     EXPECT_EQ(reached, (std::vector<int>{partial, covering}));
 }
 
-TEST_F(SkillLevelsTest, MissingLevelsOfAnEmptyMaskStopsAtTheFirstCandidate) {
+TEST_F(SkillLevelsTest, MissingLevelsOfAnEmptyMaskStopAtTheFirstCandidate) {
     run.derived.showMask = 0;
-    const int trigger = AddTrigger();
-    const int first = AddEntity({{"classname", "func_door"}, {"targetname", "door"}, {"spawnflags", "256"}});
-    AddEntity({{"classname", "func_door"}, {"targetname", "door"}});
+    const int trigger = Trigger();
+    const int first = Door("door", "256");
+    Door("door");
     std::vector<int> reached;
     EXPECT_EQ(Missing(trigger, SearchFor("door", Present(trigger, DeathmatchRule::Off)), &reached), 0u);
     EXPECT_EQ(reached, std::vector<int>{first});
 }
 
-TEST_F(SkillLevelsTest, MissingLevelsIgnoresLevelsThatAreNotShown) {
+TEST_F(SkillLevelsTest, MissingLevelsIgnoreLevelsThatAreNotShown) {
     run.derived.showMask = EASY | NORMAL | HARD;
-    const int trigger = AddTrigger();
-    AddEntity({{"classname", "func_door"}, {"targetname", "door"}, {"spawnflags", "2048"}});
+    const int trigger = Trigger();
+    Door("door", "2048");
     EXPECT_EQ(Missing(trigger, SearchFor("door", Present(trigger, DeathmatchRule::Off))), 0u);
 }
 
 }  // namespace
-}  // namespace quillon::test
+}  // namespace quillon

@@ -70,23 +70,6 @@ TEST_F(PakFileTest, NameFillingItsWholeFieldIsFoundByAllFiftySixCharacters) {
     EXPECT_TRUE(pak->Contains(name));
 }
 
-TEST_F(PakFileTest, LoadsPaksInNumberOrderSkippingMissingShortAndForeignFiles) {
-    WriteGameFile("pak0.pak", "NOTAPAK" + std::string(40, '\0'));
-    WriteGameFile("pak1.pak", "PACK");
-    WritePak(3, {"textures/a.wal"});
-    WritePak(5, {"textures/a.wal", "textures/b.wal"});
-    const std::vector<PakDirectory> paks = LoadPakFiles(run.derived.baseGameDir);
-    ASSERT_EQ(paks.size(), 2u);
-    EXPECT_EQ(paks[0].number, 3);
-    EXPECT_EQ(paks[0].path, PakPath(3));
-    const PakDirectory* a = FindInPaks(paks, "TEXTURES/A.WAL");
-    ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a->number, 3);
-    ASSERT_NE(FindInPaks(paks, "textures/b.wal"), nullptr);
-    EXPECT_EQ(FindInPaks(paks, "textures/b.wal")->number, 5);
-    EXPECT_EQ(FindInPaks(paks, "textures/c.wal"), nullptr);
-}
-
 TEST_F(PakFileTest, PakWrittenInCapitalsIsFoundAndNamedAsTheGameDirectorySpellsIt) {
     WriteGameFile("PAK2.PAK", MakePak({"sound/a.wav"}));
     EXPECT_EQ(PakSearch(run, "sound/A.wav"), PakPath(2));

@@ -32,52 +32,6 @@ protected:
     }
 };
 
-// ---- The pak scan --------------------------------------------------------------------------
-
-TEST_F(TextureSectionsTest, ScanPlacesEachTextureInTheFirstPakThatHoldsIt) {
-    AddTexture("e1u1/wall", SourceDisk);
-    AddTexture("e1u1/sky", 0);
-    AddTexture("e1u1/gone", 0);
-    WritePak(0, {"textures/e1u1/wall.wal"});
-    WritePak(2, {"textures/E1U1/SKY.WAL", "textures/e1u1/wall.wal"});
-    ScanPakFiles(run);
-    EXPECT_EQ(run.textures[0].sourceBits, SourceDisk | SourcePak0);
-    EXPECT_EQ(run.textures[0].source, PakPath(0));
-    EXPECT_EQ(run.textures[1].sourceBits, SourceOtherPak);
-    EXPECT_EQ(run.textures[1].source, PakPath(2));
-    EXPECT_EQ(run.textures[2].sourceBits, 0u);
-    EXPECT_EQ(run.textures[2].source, "not found");
-}
-
-TEST_F(TextureSectionsTest, ScanSkipsForeignShortAndMissingPaks) {
-    AddTexture("a", 0);
-    AddTexture("b", 0);
-    AddTexture("c", 0);
-    std::string foreign = test::MakePak({"textures/a.wal"});
-    foreign[0] = 'J';
-    WriteGameFile("pak0.pak", foreign);
-    WriteGameFile("pak1.pak", "PACK\x0c\0");
-    // pak2 is absent; pak3 claims a thousand entries but holds two.
-    WriteGameFile("pak3.pak", test::MakePak({"textures/b.wal", "textures/a.wal"}, 1000));
-    WritePak(9, {"textures/c.wal"});
-    ScanPakFiles(run);
-    EXPECT_EQ(run.textures[0].source, PakPath(3));
-    EXPECT_EQ(run.textures[1].source, PakPath(3));
-    EXPECT_EQ(run.textures[2].source, PakPath(9));
-    EXPECT_EQ(run.textures[2].sourceBits, SourceOtherPak);
-}
-
-TEST_F(TextureSectionsTest, PakWithDirectoryPastItsEndIsReadUpToItsEnd) {
-    AddTexture("a", 0);
-    std::string pak = test::MakePak({"textures/a.wal"});
-    pak.replace(4, 4, test::LittleEndian32(0xfffffff0u));  // the directory lies past the end
-    WriteGameFile("pak0.pak", pak);
-    ScanPakFiles(run);
-    EXPECT_EQ(run.textures[0].sourceBits, 0u);
-}
-
-// ---- The report sections -------------------------------------------------------------------
-
 TEST_F(TextureSectionsTest, BevelSidesAreNoUseOfAMissingOrUnextractedTexture) {
     run.settings.findBadWals = 1;
     AddTexture("gone", 0);
@@ -112,19 +66,6 @@ TEST_F(TextureSectionsTest, AnimationWalkStopsWhereTheChainBreaks) {
                           UNEXTRACTED_HEADING),
               std::string::npos)
         << report;
-}
-
-TEST_F(TextureSectionsTest, EverythingInPakZeroPrintsNoneAndTheLocationsSortTheTable) {
-    run.settings.findBadWals = 1;
-    AddTexture("b", SourceDisk);
-    AddTexture("a", SourceDisk);
-    WritePak(0, {"textures/a.wal", "textures/b.wal"});
-    AddEntity({{"classname", "worldspawn"}});
-    AddBrush({0, 0, 0}, {8, 8, 8}, {"a", "b"});
-    EXPECT_TRUE(WriteSections().ends_with(UNEXTRACTED_HEADING + "NONE\n" + LOCATIONS_HEADING +
-                                          "All textures have been found in " + run.derived.baseGameDir + "pak0.pak\n"));
-    EXPECT_EQ(run.textures[0].name, "a");
-    EXPECT_EQ(run.textureIndex.at("b"), 1);
 }
 
 TEST_F(TextureSectionsTest, WithoutBadWalChecksOnlyTheLocationsArePrinted) {
