@@ -76,11 +76,5 @@ TEST(CreateTempFile, MakesDistinctEmptyFilesWithThePrefix) {
     EXPECT_EQ(CreateTempFile((scratch.path() / "absent").string(), "MAP"), "");
 }
 
-TEST(OwnProgramPath, NamesThisTestProgram) {
-    const std::string path = OwnProgramPath();
-    EXPECT_EQ(SplitPath(path).name, "platform_tests");
-    EXPECT_TRUE(std::filesystem::exists(path));
-}
-
 }  // namespace
 }  // namespace quillon::platform

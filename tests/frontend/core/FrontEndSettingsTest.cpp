@@ -94,13 +94,6 @@ TEST(SettingsFileLocation, BesideAPortableProgramElseTheUsersConfigurationFolder
     EXPECT_EQ(SettingsFileLocation(programDir, "/xdg", "/home/u"), programDir + "quillon.ini");
 }
 
-TEST(ProgramPaths, CheckerAndDatabasesLiveInTheGameFolder) {
-    const ProgramPaths paths = ComputeProgramPaths("/opt/quillon/Quillon");
-    EXPECT_EQ(paths.programDir, "/opt/quillon/");
-    EXPECT_EQ(paths.gameDir, "/opt/quillon/Quake2/");
-    EXPECT_EQ(paths.checkerPath, "/opt/quillon/Quake2/quillon2");
-}
-
 struct VersionCase {
     VersionBlock block;
     const char* expected;
