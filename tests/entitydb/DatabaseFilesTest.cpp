@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "support/TestSupport.h"
@@ -77,34 +76,6 @@ TEST(ReadDatabaseHeader, RefusesFilesWhoseFirstLineDoesNotBeginWithTheMagicWord)
     EXPECT_FALSE(ReadDatabaseHeader(dir.Write("b.db", "// quillon\r\nName\r\n")).has_value());
     EXPECT_FALSE(ReadDatabaseHeader(dir.Write("c.db", "")).has_value());
     EXPECT_FALSE(ReadDatabaseHeader(dir.PathOf("missing.db")).has_value());
-}
-
-TEST(WriteClassTableDump, WritesOneEntryPerRecordRemovedOnesIncluded) {
-    EntityClassTable table;
-    EntityClassDef door;
-    door.className = "func_door";
-    door.definitionOffset = 42;
-    door.needsBrush = true;
-    door.noInhibit = true;
-    door.fromSelectedDatabase = true;
-    door.validSpawnflags = 0x0F3F;
-    table.classes = {door, EntityClassDef{}};
-    std::FILE* out = std::tmpfile();
-    ASSERT_NE(out, nullptr);
-    WriteClassTableDump(out, table);
-    std::rewind(out);
-    std::string written;
-    for (int c = std::fgetc(out); c != EOF; c = std::fgetc(out)) {
-        written += static_cast<char>(c);
-    }
-    std::fclose(out);
-    EXPECT_EQ(written,
-              "   classname: func_door\n      offset: 42\n need brush?: yes\n has bounds?: no\n  is pickup?: no\n"
-              " DM inhibit?: no\n SP inhibit?: no\nCan inhibit?: no\n     UseMod?: yes\n    ValidSF= 0x00000f3f\n"
-              "===================================\n"
-              "   classname: \n      offset: 0\n need brush?: no\n has bounds?: no\n  is pickup?: no\n"
-              " DM inhibit?: no\n SP inhibit?: no\nCan inhibit?: yes\n     UseMod?: no\n    ValidSF= 0x00000000\n"
-              "===================================\n");
 }
 
 }  // namespace

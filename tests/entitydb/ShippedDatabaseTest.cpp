@@ -45,30 +45,24 @@ const EntityClassDef* Find(const EntityClassTable& table, const std::string& nam
     return nullptr;
 }
 
-class ShippedDatabase : public testing::TestWithParam<const char*> {
-protected:
-    std::string Text() const { return test::ReadFileBytes(DATA_DIR + GetParam()); }
-};
+class ShippedDatabase : public testing::TestWithParam<const char*> {};
 
-TEST_P(ShippedDatabase, KeepsCrLfLineEnds) {
-    const std::string text = Text();
+TEST_P(ShippedDatabase, IsWellFormedAndNamesResourcesTheWayTheAnalysisCountsThem) {
+    const std::string text = test::ReadFileBytes(DATA_DIR + GetParam());
     ASSERT_FALSE(text.empty());
     for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
         ASSERT_TRUE(at > 0 && text[at - 1] == '\r') << "bare line feed at byte " << at;
     }
     EXPECT_TRUE(text.ends_with("]\r\n"));
-}
-
-TEST_P(ShippedDatabase, ShowsAHeaderInTheDatabaseList) {
     const auto header = ReadDatabaseHeader(DATA_DIR + GetParam());
     ASSERT_TRUE(header.has_value());
     EXPECT_TRUE(header->displayName.starts_with("Quake 2"));
     EXPECT_FALSE(header->origin.empty());
-    EXPECT_EQ(Text().find("__NOPARENT__"), std::string::npos);
-}
+    EXPECT_EQ(text.find("__NOPARENT__"), std::string::npos);
 
-TEST_P(ShippedDatabase, ClosesEveryBlockAndUsesOnlyKnownKeywords) {
-    const std::string text = Text();
+    EntityClassTable table;
+    LoadEntityClasses(table, test::ReadFileBytes(DATA_DIR + "quake2.db"), true, DatabaseReader::FrontEnd);
+    LoadEntityClasses(table, text, false, DatabaseReader::FrontEnd);
     const std::vector<int> offsets = BlockOffsets(text);
     ASSERT_FALSE(offsets.empty());
     for (std::size_t i = 0; i < offsets.size(); ++i) {
@@ -76,30 +70,11 @@ TEST_P(ShippedDatabase, ClosesEveryBlockAndUsesOnlyKnownKeywords) {
         const std::string_view block(text.data() + offsets[i], end - static_cast<std::size_t>(offsets[i]));
         const std::string head(LineAt(text, static_cast<std::size_t>(offsets[i])));
         EXPECT_NE(block.find("\r\n]\r\n"), std::string_view::npos) << head << " is not closed";
+        const auto words = std::count(head.begin(), head.end(), ' ');
+        EXPECT_TRUE(words == 1 || words == 7) << head << ": a box has all six numbers";
         for (const std::string_view line : BlockLines(text, offsets[i])) {
             const KeywordLine split = SplitKeywordLine(line);
             EXPECT_TRUE(MatchDatabaseKeyword(split.keyword).has_value()) << head << ": \"" << line << '"';
-        }
-    }
-}
-
-TEST_P(ShippedDatabase, GivesEachBoxAllSixNumbers) {
-    const std::string text = Text();
-    for (const int offset : BlockOffsets(text)) {
-        const std::string head(LineAt(text, static_cast<std::size_t>(offset)));
-        const auto words = std::count(head.begin(), head.end(), ' ');
-        EXPECT_TRUE(words == 1 || words == 7) << head;
-    }
-}
-
-TEST_P(ShippedDatabase, NamesResourcesTheWayTheAnalysisCountsThem) {
-    const std::string text = Text();
-    EntityClassTable table;
-    LoadEntityClasses(table, test::ReadFileBytes(DATA_DIR + "quake2.db"), true, DatabaseReader::FrontEnd);
-    LoadEntityClasses(table, text, false, DatabaseReader::FrontEnd);
-    for (const int offset : BlockOffsets(text)) {
-        for (const std::string_view line : BlockLines(text, offset)) {
-            const KeywordLine split = SplitKeywordLine(line);
             std::string argument(split.arguments.substr(std::min(split.arguments.size(), std::size_t{1})));
             if (split.keyword == "LOAD" && !argument.starts_with("@")) {
                 const std::string name = Lower(argument);
@@ -122,33 +97,17 @@ protected:
     void SetUp() override {
         text = test::ReadFileBytes(DATA_DIR + "quake2.db");
         count = LoadEntityClasses(table, text, true, DatabaseReader::Checker);
+        ctf = test::ReadFileBytes(DATA_DIR + "ctf.db");
+        merged = table;
+        mergedCount = LoadEntityClasses(merged, ctf, false, DatabaseReader::Checker);
     }
     std::string text;
     EntityClassTable table;
     int count = 0;
+    std::string ctf;
+    EntityClassTable merged;
+    int mergedCount = 0;
 };
-
-TEST_F(BaseDatabase, LoadsOneRecordPerBlockForEveryClassOfTheGame) {
-    EXPECT_EQ(count, static_cast<int>(BlockOffsets(text).size()));
-    EXPECT_EQ(count, 148);
-    EntityClassTable frontEnd;
-    EXPECT_EQ(LoadEntityClasses(frontEnd, text, true, DatabaseReader::FrontEnd), count);
-}
-
-TEST_F(BaseDatabase, NamesNoClassTwice) {
-    std::set<std::string> names;
-    for (const EntityClassDef& record : table.classes) {
-        EXPECT_TRUE(names.insert(Lower(record.className)).second) << record.className;
-    }
-}
-
-TEST_F(BaseDatabase, PutsWorldspawnFirstAndOutsideTheFilter) {
-    ASSERT_FALSE(table.classes.empty());
-    const EntityClassDef& world = table.classes[0];
-    EXPECT_EQ(world.className, "worldspawn");
-    EXPECT_TRUE(world.noInhibit);
-    EXPECT_FALSE(world.needsBrush);
-}
 
 // Point classes whose position has no effect in the game: without a box, no inside-solid note names them.
 const std::set<std::string> POSITIONLESS_CLASSES = {
@@ -158,94 +117,80 @@ const std::set<std::string> POSITIONLESS_CLASSES = {
     "target_lightramp", "target_secret",     "target_string",      "trigger_always",
     "trigger_elevator", "trigger_key",       "trigger_relay"};
 
-TEST_F(BaseDatabase, GivesABoxToEveryPointClassWhosePositionCountsAndNoBrushClassOne) {
+TEST_F(BaseDatabase, HoldsEveryClassOfTheGameOnceWithItsBoxOrBrushAndPickups) {
+    EXPECT_EQ(count, static_cast<int>(BlockOffsets(text).size()));
+    EXPECT_EQ(count, 148);
+    EntityClassTable frontEnd;
+    EXPECT_EQ(LoadEntityClasses(frontEnd, text, true, DatabaseReader::FrontEnd), count);
+    const EntityClassDef& world = table.classes.at(0);
+    EXPECT_EQ(world.className, "worldspawn");
+    EXPECT_TRUE(world.noInhibit);
     // Brush classes whose brushes the compiler merges into the world take no model of their own.
     const std::set<std::string> mergedBrushClasses = {"worldspawn", "func_areaportal", "func_group"};
-    for (const EntityClassDef& record : table.classes) {
-        if (mergedBrushClasses.count(record.className) != 0 || POSITIONLESS_CLASSES.count(record.className) != 0) {
-            EXPECT_FALSE(record.hasBounds || record.needsBrush) << record.className;
-            continue;
-        }
-        EXPECT_NE(record.hasBounds, record.needsBrush) << record.className;
-        if (record.hasBounds) {
-            for (int axis = 0; axis < 3; ++axis) {
-                EXPECT_LT(record.mins[axis], record.maxs[axis]) << record.className;
-            }
-        }
-    }
-}
-
-TEST_F(BaseDatabase, MarksTheItemListClassesAsPickups) {
+    std::set<std::string> names;
     int pickups = 0;
     for (const EntityClassDef& record : table.classes) {
+        EXPECT_TRUE(names.insert(Lower(record.className)).second) << record.className;
         if (record.isPickup) {
             ++pickups;
             EXPECT_FALSE(record.className.starts_with("item_health")) << record.className;
             EXPECT_EQ(record.mins, (std::array<float, 3>{-15, -15, -15})) << record.className;
         }
+        if (mergedBrushClasses.count(record.className) != 0 || POSITIONLESS_CLASSES.count(record.className) != 0) {
+            EXPECT_FALSE(record.hasBounds || record.needsBrush) << record.className;
+            continue;
+        }
+        EXPECT_NE(record.hasBounds, record.needsBrush) << record.className;
+        for (int axis = 0; record.hasBounds && axis < 3; ++axis) {
+            EXPECT_LT(record.mins[axis], record.maxs[axis]) << record.className;
+        }
     }
     EXPECT_EQ(pickups, 40);
-    ASSERT_NE(Find(table, "weapon_blaster"), nullptr);
     EXPECT_TRUE(Find(table, "weapon_blaster")->isPickup);
-}
-
-TEST_F(BaseDatabase, ListsSpawnflagNamesForTheChecker) {
     const EntityClassDef* laser = Find(table, "target_laser");
     ASSERT_NE(laser, nullptr);
     EXPECT_EQ(laser->validSpawnflags, 0x0F7Fu);
-    const auto names = ReadSpawnflagNames(text, laser->definitionOffset);
-    ASSERT_EQ(names.size(), 7u);
-    EXPECT_EQ(names[1], (std::pair<std::uint32_t, std::string>{2, "RED"}));
-    const EntityClassDef* item = Find(table, "item_quad");
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->validSpawnflags, 0x0F00u);
+    const auto flagNames = ReadSpawnflagNames(text, laser->definitionOffset);
+    ASSERT_EQ(flagNames.size(), 7u);
+    EXPECT_EQ(flagNames[1], (std::pair<std::uint32_t, std::string>{2, "RED"}));
+    EXPECT_EQ(Find(table, "item_quad")->validSpawnflags, 0x0F00u);
 }
 
-class CtfMerge : public BaseDatabase {
-protected:
-    void SetUp() override {
-        BaseDatabase::SetUp();
-        ctf = test::ReadFileBytes(DATA_DIR + "ctf.db");
-        merged = table;
-        mergedCount = LoadEntityClasses(merged, ctf, false, DatabaseReader::Checker);
-    }
-    std::string ctf;
-    EntityClassTable merged;
-    int mergedCount = 0;
-};
-
-TEST_F(CtfMerge, AddsTheThirteenCtfClasses) {
+TEST_F(BaseDatabase, CtfAddsItsClassesReplacesChangedOnesInPlaceAndRemovesWhatItCannotSpawn) {
     EXPECT_EQ(mergedCount, 148 + 13);
     const EntityClassDef* flag = Find(merged, "item_flag_team1");
     ASSERT_NE(flag, nullptr);
-    EXPECT_TRUE(flag->fromSelectedDatabase);
-    EXPECT_TRUE(flag->isPickup);
-    EXPECT_TRUE(flag->hasBounds);
+    EXPECT_TRUE(flag->fromSelectedDatabase && flag->isPickup && flag->hasBounds);
     EXPECT_EQ(ctf.compare(static_cast<std::size_t>(flag->definitionOffset), 25, "CLASSNAME item_flag_team1"), 0);
-    const EntityClassDef* teleport = Find(merged, "trigger_teleport");
-    ASSERT_NE(teleport, nullptr);
-    EXPECT_TRUE(teleport->needsBrush);
+    EXPECT_TRUE(Find(merged, "trigger_teleport")->needsBrush);
     EXPECT_EQ(Find(table, "trigger_teleport"), nullptr);
-}
 
-TEST_F(CtfMerge, ReplacesChangedClassesInPlace) {
     EXPECT_TRUE(Find(table, "info_player_deathmatch")->spInhibit);
     const EntityClassDef* spot = Find(merged, "info_player_deathmatch");
-    ASSERT_NE(spot, nullptr);
     EXPECT_FALSE(spot->spInhibit);
     EXPECT_TRUE(spot->fromSelectedDatabase);
     const auto lines = BlockLines(ctf, spot->definitionOffset);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "NEEDS item_tech1"), lines.end());
     const EntityClassDef& world = merged.classes[0];
     EXPECT_EQ(world.className, "worldspawn");
-    EXPECT_TRUE(world.fromSelectedDatabase);
-    EXPECT_TRUE(world.noInhibit);
+    EXPECT_TRUE(world.fromSelectedDatabase && world.noInhibit);
     const auto worldLines = BlockLines(ctf, world.definitionOffset);
     EXPECT_NE(std::find(worldLines.begin(), worldLines.end(), "LOAD pics/i_ctf1.pcx"), worldLines.end());
     EXPECT_EQ(std::find(worldLines.begin(), worldLines.end(), "LOAD #w_bfg.md2"), worldLines.end());
+
+    int removed = 0;
+    for (std::size_t i = 0; i < table.classes.size(); ++i) {
+        removed += merged.classes[i].className.empty() && !merged.classes[i].fromSelectedDatabase ? 1 : 0;
+    }
+    EXPECT_EQ(removed, 29);
+    for (const char* name : {"monster_soldier", "monster_jorg", "misc_actor", "turret_breach", "target_actor"}) {
+        EXPECT_NE(Find(table, name), nullptr) << name;
+        EXPECT_EQ(Find(merged, name), nullptr) << name;
+    }
+    EXPECT_FALSE(Find(merged, "func_door")->fromSelectedDatabase);
 }
 
-TEST_F(CtfMerge, GivesEveryPlayerStartThePlayersBoxNotThePad) {
+TEST_F(BaseDatabase, GivesEveryPlayerStartThePlayersBoxNotThePad) {
     for (const EntityClassTable* source : {&table, &merged}) {
         for (const char* name : {"info_player_start", "info_player_deathmatch", "info_player_coop", "info_player_team1",
                                  "info_player_team2"}) {
@@ -259,23 +204,6 @@ TEST_F(CtfMerge, GivesEveryPlayerStartThePlayersBoxNotThePad) {
             EXPECT_EQ(start->maxs, (std::array<float, 3>{16, 16, 32})) << name;
         }
     }
-}
-
-TEST_F(CtfMerge, RemovesTheClassesCtfCannotSpawn) {
-    int removed = 0;
-    for (std::size_t i = 0; i < table.classes.size(); ++i) {
-        if (merged.classes[i].className.empty()) {
-            ++removed;
-            EXPECT_FALSE(merged.classes[i].fromSelectedDatabase);
-        }
-    }
-    EXPECT_EQ(removed, 29);
-    for (const char* name : {"monster_soldier", "monster_jorg", "misc_actor", "turret_breach", "target_actor"}) {
-        EXPECT_NE(Find(table, name), nullptr) << name;
-        EXPECT_EQ(Find(merged, name), nullptr) << name;
-    }
-    EXPECT_NE(Find(merged, "func_door"), nullptr);
-    EXPECT_FALSE(Find(merged, "func_door")->fromSelectedDatabase);
 }
 
 }  // namespace

@@ -9,43 +9,40 @@ namespace {
 using test::ReadFileBytes;
 using test::ScratchDir;
 
-TEST(GetProfileString, FindsSectionAndKeyWithoutRegardToCase) {
+struct ReadRow {
+    const char* name;
+    const char* ini;  ///< nullptr: no file
+    const char* section;
+    const char* key;
+    std::size_t capacity;
+    const char* expected;  ///< the fallback is "dflt"
+};
+
+class GetProfileStringTest : public testing::TestWithParam<ReadRow> {};
+
+TEST_P(GetProfileStringTest, ReadsTheValue) {
+    const ReadRow& row = GetParam();
     ScratchDir scratch;
-    const std::string ini = scratch.Write("a.ini", "[quake2]\r\nlastmapfile = maps/base1.map \r\n");
-    EXPECT_EQ(GetProfileString(ini, "Quake2", "LastMapFile", "", 259), "maps/base1.map");
+    const std::string ini = row.ini == nullptr ? scratch.PathOf("absent.ini") : scratch.Write("a.ini", row.ini);
+    EXPECT_EQ(GetProfileString(ini, row.section, row.key, "dflt", row.capacity), row.expected);
 }
 
-TEST(GetProfileString, CutsValueToCapacity) {
-    ScratchDir scratch;
-    const std::string ini = scratch.Write("a.ini", "[FindEnt]\nMatch=abcdefghij\n");
-    EXPECT_EQ(GetProfileString(ini, "FindEnt", "Match", "", 4), "abcd");
-    EXPECT_EQ(GetProfileString(ini, "FindEnt", "Match", "", 10), "abcdefghij");
-}
+const char* const TWO_SECTIONS = "[FindEnt]\nOutput=list.csv\nMatch=abcdefghij\n[FileList]\nOutput=files.txt\n";
 
-TEST(GetProfileString, ReadsKeyOnlyInsideItsSection) {
-    ScratchDir scratch;
-    const std::string ini = scratch.Write("a.ini", "[FindEnt]\nOutput=list.csv\n[FileList]\nOutput=files.txt\n");
-    EXPECT_EQ(GetProfileString(ini, "FileList", "Output", "", 259), "files.txt");
-    EXPECT_EQ(GetProfileString(ini, "FindEnt", "Output", "", 259), "list.csv");
-    EXPECT_EQ(GetProfileString(ini, "Quake2", "Output", "none", 259), "none");
-}
-
-TEST(GetProfileString, SkipsCommentsAndLinesWithoutEquals) {
-    ScratchDir scratch;
-    const std::string ini = scratch.Write("a.ini", "[S]\n;Key=commented\nKey\nKey=real\n");
-    EXPECT_EQ(GetProfileString(ini, "S", "Key", "", 259), "real");
-}
-
-TEST(GetProfileString, StripsSurroundingQuotes) {
-    ScratchDir scratch;
-    const std::string ini = scratch.Write("a.ini", "[S]\nPath=\"/maps/my map.map\"\n");
-    EXPECT_EQ(GetProfileString(ini, "S", "Path", "", 259), "/maps/my map.map");
-}
-
-TEST(GetProfileString, MissingFileGivesFallback) {
-    ScratchDir scratch;
-    EXPECT_EQ(GetProfileString(scratch.PathOf("absent.ini"), "S", "K", "dflt", 259), "dflt");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GetProfileStringTest,
+    testing::Values(
+        ReadRow{"AnyCaseTrimmed", "[quake2]\r\nlastmapfile = maps/base1.map \r\n", "Quake2", "LastMapFile", 259,
+                "maps/base1.map"},
+        ReadRow{"CutToCapacity", TWO_SECTIONS, "FindEnt", "Match", 4, "abcd"},
+        ReadRow{"FullAtCapacity", TWO_SECTIONS, "FindEnt", "Match", 10, "abcdefghij"},
+        ReadRow{"OwnSection", TWO_SECTIONS, "FileList", "Output", 259, "files.txt"},
+        ReadRow{"FirstSection", TWO_SECTIONS, "FindEnt", "Output", 259, "list.csv"},
+        ReadRow{"AbsentSection", TWO_SECTIONS, "Quake2", "Output", 259, "dflt"},
+        ReadRow{"CommentsAndLinesWithoutEquals", "[S]\n;Key=commented\nKey\nKey=real\n", "S", "Key", 259, "real"},
+        ReadRow{"Quotes", "[S]\nPath=\"/maps/my map.map\"\n", "S", "Path", 259, "/maps/my map.map"},
+        ReadRow{"MissingFile", nullptr, "S", "K", 259, "dflt"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct IntCase {
     const char* text;
@@ -58,6 +55,7 @@ TEST_P(ProfileIntTest, ReadsHexOrSignedDecimalIgnoringTrailingText) {
     ScratchDir scratch;
     const std::string ini = scratch.Write("a.ini", std::string("[Quake2]\nShow=") + GetParam().text + "\n");
     EXPECT_EQ(GetProfileInt(ini, "QUAKE2", "show", 99), GetParam().expected);
+    EXPECT_EQ(GetProfileInt(ini, "Quake2", "Other", 15), 15);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ProfileIntTest,
@@ -65,35 +63,35 @@ INSTANTIATE_TEST_SUITE_P(Values, ProfileIntTest,
                                          IntCase{"-3", -3}, IntCase{"7 levels", 7}, IntCase{"abc", 0},
                                          IntCase{"", 0}, IntCase{"0x", 0}));
 
-TEST(GetProfileInt, AbsentKeyGivesFallback) {
+struct WriteRow {
+    const char* name;
+    const char* before;  ///< nullptr: no file
+    const char* section;
+    const char* key;
+    const char* value;
+    const char* after;
+};
+
+class WriteProfileStringTest : public testing::TestWithParam<WriteRow> {};
+
+TEST_P(WriteProfileStringTest, ChangesOnlyTheKey) {
+    const WriteRow& row = GetParam();
     ScratchDir scratch;
-    const std::string ini = scratch.Write("a.ini", "[Quake2]\nOther=1\n");
-    EXPECT_EQ(GetProfileInt(ini, "Quake2", "Show", 15), 15);
+    const std::string ini = row.before == nullptr ? scratch.PathOf("a.ini") : scratch.Write("a.ini", row.before);
+    ASSERT_TRUE(WriteProfileString(ini, row.section, row.key, row.value));
+    EXPECT_EQ(ReadFileBytes(ini), row.after);
 }
 
-TEST(WriteProfileString, CreatesFileAndSection) {
-    ScratchDir scratch;
-    const std::string ini = scratch.PathOf("new.ini");
-    ASSERT_TRUE(WriteProfileString(ini, "Quake2", "LastMapFile", "a.map"));
-    EXPECT_EQ(ReadFileBytes(ini), "[Quake2]\nLastMapFile=a.map\n");
-}
-
-TEST(WriteProfileString, ReplacesKeyAndKeepsOrderOfEverythingElse) {
-    ScratchDir scratch;
-    const std::string ini =
-        scratch.Write("a.ini", "; head\r\n[Quake2]\r\nShow=0x000f\r\nlastmapfile=old.map\r\n\r\n[Options]\r\nX=1\r\n");
-    ASSERT_TRUE(WriteProfileString(ini, "quake2", "LastMapFile", "new.map"));
-    EXPECT_EQ(ReadFileBytes(ini),
-              "; head\r\n[Quake2]\r\nShow=0x000f\r\nLastMapFile=new.map\r\n\r\n[Options]\r\nX=1\r\n");
-}
-
-TEST(WriteProfileString, AddsKeyAtEndOfItsSection) {
-    ScratchDir scratch;
-    const std::string ini = scratch.Write("a.ini", "[A]\nX=1\n\n[B]\nY=2");
-    ASSERT_TRUE(WriteProfileString(ini, "a", "Z", "3"));
-    EXPECT_EQ(ReadFileBytes(ini), "[A]\nX=1\nZ=3\n\n[B]\nY=2\n");
-    EXPECT_EQ(GetProfileString(ini, "B", "Y", "", 9), "2");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, WriteProfileStringTest,
+    testing::Values(
+        WriteRow{"CreatesFileAndSection", nullptr, "Quake2", "LastMapFile", "a.map", "[Quake2]\nLastMapFile=a.map\n"},
+        WriteRow{"ReplacesKeyKeepingTheRest",
+                 "; head\r\n[Quake2]\r\nShow=0x000f\r\nlastmapfile=old.map\r\n\r\n[Options]\r\nX=1\r\n", "quake2",
+                 "LastMapFile", "new.map",
+                 "; head\r\n[Quake2]\r\nShow=0x000f\r\nLastMapFile=new.map\r\n\r\n[Options]\r\nX=1\r\n"},
+        WriteRow{"AddsKeyAtEndOfItsSection", "[A]\nX=1\n\n[B]\nY=2", "a", "Z", "3", "[A]\nX=1\nZ=3\n\n[B]\nY=2\n"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(WriteProfileInt, WritesFourDigitHex) {
     ScratchDir scratch;
@@ -101,11 +99,6 @@ TEST(WriteProfileInt, WritesFourDigitHex) {
     ASSERT_TRUE(WriteProfileInt(ini, "Quake2", "Show", 15));
     ASSERT_TRUE(WriteProfileInt(ini, "Quake2", "OutputType", 0x12345));
     EXPECT_EQ(ReadFileBytes(ini), "[Quake2]\nShow=0x000f\nOutputType=0x12345\n");
-    EXPECT_EQ(GetProfileInt(ini, "Quake2", "Show", 0), 15);
-}
-
-TEST(WriteProfileString, FailsWithoutTouchingAnythingWhenFolderIsMissing) {
-    ScratchDir scratch;
     EXPECT_FALSE(WriteProfileString(scratch.PathOf("no/such/a.ini"), "S", "K", "V"));
 }
 

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "frontend/core/OverflowFixture.h"
-#include "frontend/core/OverflowMapScan.h"
 #include "frontend/core/OverflowReport.h"
 
 namespace quillon {
@@ -69,19 +68,12 @@ TEST_F(OverflowLimitsTest, EntityTableHolds2048AndLeavesTheRestOutSayingSoOnce) 
     EXPECT_EQ(past.entities.size(), 2048U);
     EXPECT_EQ(TimesSaid(past, ENTITY_NOTE), 1);
     EXPECT_EQ(TimesSaid(past, "Total entities            2048\t  2048\t  2048\t  2048\t\n"), 1);
-}
-
-TEST_F(OverflowLimitsTest, EntitiesSpawnedByRulesStopAtTheTableToo) {
     // 1500 spawners each bring a gib: 3000 records wanted.
-    const OverflowAnalysis analysis = Analyse(table, Entities(1500, "misc_spawner"));
-    EXPECT_EQ(analysis.entities.size(), 2048U);
-    EXPECT_EQ(TimesSaid(analysis, ENTITY_NOTE), 1);
-}
-
-TEST_F(OverflowLimitsTest, IgnoredEntitiesPastTheTableAreNotCountedAsIgnored) {
-    const OverflowAnalysis analysis = Analyse(table, Entities(2050, "info_notnull"), {{"info_notnull"}, false});
-    EXPECT_EQ(analysis.entities.size(), 2048U);
-    EXPECT_EQ(analysis.ignoredCount, 2048);
+    const OverflowAnalysis spawned = Analyse(table, Entities(1500, "misc_spawner"));
+    EXPECT_EQ(spawned.entities.size(), 2048U);
+    EXPECT_EQ(TimesSaid(spawned, ENTITY_NOTE), 1);
+    // Ignored entities past the table are not counted as ignored.
+    EXPECT_EQ(Analyse(table, Entities(2050, "info_notnull"), {{"info_notnull"}, false}).ignoredCount, 2048);
 }
 
 TEST_F(OverflowLimitsTest, SoundListOfALevelHolds512AndLeavesTheRestOutSayingSoOnce) {
@@ -107,17 +99,6 @@ TEST_F(OverflowLimitsTest, DeclaredLimitsGiveTheTablesRoomForTwiceThem) {
     EXPECT_EQ(TimesSaid(sounds, "NOTE: Only the first 512 models, 2048 sounds and 512 images\n"), 1);
     EXPECT_EQ(TimesSaid(sounds, "WARNING: Too many sounds in   EASY\n"), 1);
     EXPECT_EQ(TimesSaid(sounds, "included in the 256 model limit"), 1);
-}
-
-TEST_F(OverflowLimitsTest, AnEntityKeepsItsFirstTenFurtherKeys) {
-    OverflowEntity entity;
-    for (int i = 0; i < 12; ++i) {
-        const std::string n = std::to_string(i);
-        ReadEntityLine(entity, "\"key" + n + "\" \"value" + n + "\"");
-    }
-    ASSERT_EQ(entity.furtherKeys.size(), 10U);
-    EXPECT_EQ(entity.furtherKeys.back().key, "key9");
-    EXPECT_EQ(entity.furtherKeys.back().value, "value9");
 }
 
 TEST_F(OverflowLimitsTest, PickupClassesPastTheListAreLeftOutAndNamedOnce) {

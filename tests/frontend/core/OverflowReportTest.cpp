@@ -11,29 +11,6 @@ using test::Analyse;
 using test::LoadTable;
 using test::MapEntity;
 
-std::string Dots(const std::string& text, std::size_t width) {
-    return text + std::string(width - text.size(), '.');
-}
-
-const char* const SMALL_DATABASE =
-    "CLASSNAME worldspawn\nIS_SOLID 1\n]\n"
-    "CLASSNAME func_door\nIS_SOLID 1\nLOAD doors/dr1_strt.wav\n]\n"
-    "CLASSNAME monster_soldier\nLOAD models/monsters/soldier/tris.md2\nLOAD soldier/solpain1.wav\n"
-    "LOAD pics/i_soldier.pcx\n]\n";
-
-TEST(OverflowSections, OnlySelectedLevelsGetAColumnAndAMark) {
-    const EntityClassTable table = LoadTable(SMALL_DATABASE);
-    const std::string map = MapEntity({{"classname", "monster_soldier"}, {"spawnflags", "256"}}) +
-                            MapEntity({{"classname", "func_door"}, {"spawnflags", "2048"}});
-    const std::string sections = FormatOverflowSections(Analyse(table, map), {1 | 8, "", {}});
-    EXPECT_NE(sections.find("\n        " "  EASY\t    DM\t\nModels       2\t     3\t\n"), std::string::npos)
-        << sections;
-    EXPECT_NE(sections.find(Dots("monster_soldier", 24) + "     0\t     1\t\n"), std::string::npos);
-    EXPECT_NE(sections.find("Total entities               1\t     1\t\n"), std::string::npos);
-    EXPECT_NE(sections.find(Dots("doors/dr1_strt.wav", 48) + "     X\t      \t\n"), std::string::npos);
-    EXPECT_NE(sections.find(Dots("soldier/solpain1.wav", 48) + "      \t     X\t\n"), std::string::npos);
-}
-
 TEST(OverflowSections, LongNamesAreCutAtTheirColumn) {
     EXPECT_EQ(DotFilled("monster_soldier_light_extra", 24), "monster_soldier_light_ex");
     EXPECT_EQ(DotFilled("", 5), ".....");
@@ -110,20 +87,6 @@ TEST(OverflowSections, ModelTotalCountsBrushModelsModelsAndTheLevel) {
     const std::string sections = FormatOverflowSections(Analyse(table, LimitMap(c)), {1, "", {}});
     EXPECT_NE(sections.find("\nModels     258\t\n"), std::string::npos);
     EXPECT_NE(sections.find("\n(includes 256 brush models + .bsp)\n"), std::string::npos);
-}
-
-TEST(ReportHead, NamesVersionMapDateDatabaseAndTextureDirectory) {
-    ReportHead head{"1.1 beta", "maps/base1.map", "07/04/24", "13:05:09", "/opt/q/Quake2/quake2.db", "the game",
-                    "/games/quake2/baseq2/textures", "", "/games/quake2/baseq2/", true};
-    EXPECT_EQ(FormatReportHead(head), std::string("QUILLON 1.1 beta\n") + CREDIT_LINE +
-                                          "\nResults for maps/base1.map - 07/04/24 13:05:09\n"
-                                          "\nEntity database: /opt/q/Quake2/quake2.db from the game\n"
-                                          "Texture directory: /games/quake2/baseq2/textures\n"
-                                          "Game folder: /games/quake2/baseq2/\n");
-    head.textureDir.clear();
-    const std::string assumed = FormatReportHead(head);
-    EXPECT_EQ(assumed.substr(assumed.find("the game\n") + 9),
-              "Assumed texture directory: /usr/share/games/quake2/baseq2/textures/\nGame folder: /games/quake2/baseq2/\n");
 }
 
 TEST(ReportHead, DateIsMonthDayTwoDigitYear) {
