@@ -41,13 +41,24 @@ constexpr std::array<KeywordSpelling, 22> KEYWORDS = {{
     {"LOAD", true, DatabaseKeyword::Load},
 }};
 
+constexpr std::size_t MAX_FLAG_NAME = 31;
+
+}  // namespace
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-constexpr std::size_t MAX_FLAG_NAME = 31;
-
-}  // namespace
+std::string_view NextWord(std::string_view line, std::size_t& at) {
+    while (at < line.size() && IsBlank(line[at])) {
+        ++at;
+    }
+    const std::size_t start = at;
+    while (at < line.size() && !IsBlank(line[at])) {
+        ++at;
+    }
+    return line.substr(start, at - start);
+}
 
 std::optional<DatabaseKeyword> MatchDatabaseKeyword(std::string_view word) {
     for (const KeywordSpelling& spelling : KEYWORDS) {

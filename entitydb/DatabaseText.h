@@ -15,6 +15,11 @@ namespace quillon {
 
 struct GameDeclarations;
 
+/// White space as the database files use it: blank, tab, and the line and page ends.
+bool IsBlank(char c);
+/// The next blank-delimited word of `line` from `at`; `at` moves past it.
+std::string_view NextWord(std::string_view line, std::size_t& at);
+
 /// Every keyword that may open a line of a class block.
 enum class DatabaseKeyword {
     // Attributes, read by the loaders.

@@ -15,10 +15,6 @@ constexpr std::string_view START_MARKER = "__START__";
 constexpr std::string_view NO_PARENT_MARKER = "__NOPARENT__";
 constexpr std::string_view CLASSNAME_KEYWORD = "CLASSNAME";
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
 // Only the magic word's length is compared, so "QUILLONDB" passes too.
 bool HasMagicWord(std::string_view text) {
     std::size_t start = 0;
@@ -30,18 +26,6 @@ bool HasMagicWord(std::string_view text) {
         ++end;
     }
     return EqualsIgnoringCase(text.substr(start, end - start), MAGIC_WORD);
-}
-
-// The next blank-delimited word of `line` from `at`; `at` moves past it.
-std::string_view NextWord(std::string_view line, std::size_t& at) {
-    while (at < line.size() && IsBlank(line[at])) {
-        ++at;
-    }
-    const std::size_t start = at;
-    while (at < line.size() && !IsBlank(line[at])) {
-        ++at;
-    }
-    return line.substr(start, at - start);
 }
 
 // "CLASSNAME name [six numbers]": the box counts only when all six numbers are there.

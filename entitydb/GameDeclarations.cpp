@@ -30,21 +30,6 @@ constexpr std::array<LimitName, 4> LIMIT_NAMES = {{
     {"images", &GameLimits::images},
 }};
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-std::string_view NextWord(std::string_view line, std::size_t& at) {
-    while (at < line.size() && IsBlank(line[at])) {
-        ++at;
-    }
-    const std::size_t start = at;
-    while (at < line.size() && !IsBlank(line[at])) {
-        ++at;
-    }
-    return line.substr(start, at - start);
-}
-
 std::string Quoted(std::string_view word) {
     return "\"" + std::string(word) + "\"";
 }
