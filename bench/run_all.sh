@@ -97,8 +97,9 @@ measure() {
   awk -v w="$wall" -v c="$cpu" -v kb="$rss" 'BEGIN { printf "%.3f %.3f %.1f\n", w / 1e6, c / 1e6, kb / 1024 }'
 }
 
+# A / B to one decimal; "-" when B is below the clock's resolution (CPU time comes in hundredths).
 ratio() {
-  awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }'
+  awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.1f", a / b; else printf "-" }'
 }
 
 echo "$(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg); $runs runs each; build $build"
