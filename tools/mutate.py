@@ -7,7 +7,10 @@ boolean, or a whole statement deleted. The mutants are drawn reproducibly from a
 is built incrementally in a scratch copy of the tree and the test suite runs until its first
 failure. The working tree is never touched.
 
-    tools/mutate.sh [--count N] [--seed S] [--scratch DIR] [--list]
+    tools/mutate.sh [--count N] [--seed S] [--scratch DIR] [--list] [--source DIR] [--pick 1,4,7]
+
+To compare two versions of the tests on the same product code, run both with the same seed and count
+and --source naming each tree; --pick repeats only some of the mutants, by their numbers.
 """
 import argparse
 import filecmp
@@ -139,9 +142,11 @@ def main():
     parser.add_argument("--scratch", help="scratch folder (default: build-mutate/ in the checkout)")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--list", action="store_true", help="print the chosen mutants and stop")
+    parser.add_argument("--source", help="the tree to mutate (default: this checkout)")
+    parser.add_argument("--pick", help="run only these of the chosen mutants, by number: 1,4,7")
     args = parser.parse_args()
 
-    source = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
+    source = os.path.abspath(args.source or os.path.join(os.path.dirname(__file__), ".."))
     args.scratch = os.path.abspath(args.scratch or os.path.join(source, "build-mutate"))
     sites = find_sites(source)
     chosen = random.Random(args.seed).sample(sites, min(args.count, len(sites)))
@@ -199,7 +204,10 @@ def main():
 
     killed, survivors, unbuilt = 0, [], 0
     began = time.time()
+    picked = {int(n) for n in args.pick.split(",")} if args.pick else None
     for index, site in enumerate(chosen, 1):
+        if picked is not None and index not in picked:
+            continue
         path, number, kind, _, _, old, new = site
         label = f"{path}:{number} {kind}: {old} -> {new}"
         original = apply(tree, site)
@@ -226,7 +234,7 @@ def main():
 
     # Leave the scratch build matching the unmutated tree for the next run.
     run(build_command, source, 900)
-    built_count = len(chosen) - unbuilt
+    built_count = (len(picked) if picked is not None else len(chosen)) - unbuilt
     percent = 100.0 * killed / built_count if built_count else 0.0
     print(f"killed {killed} of {built_count} ({percent:.1f}%); {unbuilt} did not build; "
           f"{time.time() - began:.0f} s")
