@@ -16,7 +16,6 @@ public:
     struct Shown {
         std::string text;
         std::string title;
-        MessageIcon icon = MessageIcon::Warning;
     };
 
     std::vector<Shown> messages;
@@ -35,16 +34,15 @@ public:
     bool desktopOpensUrls = true;
     int beeps = 0;
 
-    void ShowMessage(QWidget*, const std::string& text, const std::string& title, MessageIcon icon) override {
-        messages.push_back({text, title, icon});
+    void ShowMessage(QWidget*, const std::string& text, const std::string& title, MessageIcon) override {
+        messages.push_back({text, title});
     }
     bool AskYesNo(QWidget*, QuestionKind, const std::string& text, const std::string& title) override {
-        questions.push_back({text, title, MessageIcon::Question});
-        if (yesNoAnswers.empty()) {
-            return false;
+        questions.push_back({text, title});
+        const bool answer = !yesNoAnswers.empty() && yesNoAnswers.front();
+        if (!yesNoAnswers.empty()) {
+            yesNoAnswers.pop_front();
         }
-        const bool answer = yesNoAnswers.front();
-        yesNoAnswers.pop_front();
         return answer;
     }
     UppercaseFixAnswer AskUppercaseFix(QWidget*, bool, const std::vector<std::string>& names) override {
