@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
+#include <algorithm>
 #include <array>
 
 #include "UiFixture.h"
@@ -63,10 +64,9 @@ private slots:
         QCOMPARE(Entries(fixture.ignored), (QStringList{QStringLiteral("light"), QStringLiteral("weapon_shotgun")}));
         QVERIFY(entities.contains(QStringLiteral("ammo_cells")));
         QVERIFY(!entities.contains(QStringLiteral("light")) && !entities.contains(QStringLiteral("weapon_shotgun")));
-        QStringList sorted = entities;
-        std::sort(sorted.begin(), sorted.end(),
-                  [](const QString& a, const QString& b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
-        QCOMPARE(entities, sorted);
+        QVERIFY(std::is_sorted(entities.begin(), entities.end(), [](const QString& a, const QString& b) {
+            return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+        }));
         fixture.Move(fixture.entities, "target_speaker");
         fixture.Move(fixture.entities, "item_armor_body");
         QCOMPARE(Entries(fixture.ignored).first(), QStringLiteral("item_armor_body"));
@@ -83,8 +83,14 @@ private slots:
         QCOMPARE(fixture.services.beeps, 0);
     }
 
-    void IgnoreBeepsWithoutSelectionAndAtFullList() {
+    void IgnoreReportsMissingDatabaseAndBeepsWithoutSelectionAndAtFullList() {
         IgnoreFixture fixture;
+        const std::string missing = fixture.scratch.PathOf("mod.db");
+        IgnoreDialog dialog(nullptr, fixture.ignoreList, fixture.services, nullptr);
+        QVERIFY(!dialog.Load(fixture.BaseDatabase(), missing));
+        QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{missing});
+        QCOMPARE(fixture.services.messages[0].title, std::string("File not found"));
+
         fixture.Open();
         Click(*fixture.dialog, IgnoreDialog::ID_ADD);
         QCOMPARE(fixture.services.beeps, 1);
@@ -111,18 +117,8 @@ private slots:
         QCOMPARE(fixture.ignoreList.size(), std::size_t{128});
     }
 
-    void IgnoreReportsMissingDatabase() {
-        IgnoreFixture fixture;
-        const std::string missing = fixture.scratch.PathOf("mod.db");
-        IgnoreDialog dialog(nullptr, fixture.ignoreList, fixture.services, nullptr);
-        QVERIFY(!dialog.Load(fixture.BaseDatabase(), missing));
-        QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{missing});
-        QCOMPARE(fixture.services.messages[0].title, std::string("File not found"));
-    }
-
-    void PreferencesStoreTheirBoxes() {
-        UiFixture fixture;
-        GameSettings& game = fixture.settings.game;
+    void PreferencesStoreTheirBoxesAndResetDontAskWhenLowerCasingChanges() {
+        GameSettings game;
         game.autoOverwrite = 0;
         game.findBadWals = 1;
         PreferencesDialog dialog(nullptr, game, nullptr);
@@ -138,20 +134,18 @@ private slots:
         dialog.show();
         dialog.close();
         QCOMPARE(game.autoOverwrite, 1);
-    }
 
-    void PreferencesResetDontAskWhenLowerCasingChanges() {
-        // Turned on, turned off, turned on and off again, untouched.
+        // OK resets "don't ask" when the lower-casing box was turned on, turned off, turned on and
+        // off again, untouched, turned off, turned on and off again, untouched.
         for (const auto& [fixTextures, clicks, dontAsk] : {std::array{0, 1, 0}, {1, 1, 0}, {0, 2, 1}, {1, 0, 1}}) {
-            GameSettings game;
             game.fixTextures = fixTextures;
             game.dontAsk = 1;
-            PreferencesDialog dialog(nullptr, game, nullptr);
+            PreferencesDialog lowerCasing(nullptr, game, nullptr);
             for (int click = 0; click < clicks; ++click) {
-                Click(dialog, PreferencesDialog::ID_FIX_TEXTURES);
+                Click(lowerCasing, PreferencesDialog::ID_FIX_TEXTURES);
             }
             QCOMPARE(game.fixTextures, clicks % 2 == 1 ? 1 - fixTextures : fixTextures);
-            Click(dialog, ID_OK);
+            Click(lowerCasing, ID_OK);
             QCOMPARE(game.dontAsk, dontAsk);
         }
     }
@@ -166,7 +160,11 @@ private slots:
             if (way == 1) {
                 Click(dialog, UppercaseFixDialog::ID_DONT_ASK);
             }
-            way == 2 ? (void)dialog.close() : Click(dialog, way == 0 ? ID_YES : ID_NO);
+            if (way == 2) {
+                dialog.close();
+            } else {
+                Click(dialog, way == 0 ? ID_YES : ID_NO);
+            }
             QCOMPARE(dialog.result(), way == 0 ? int(UppercaseFixDialog::ConvertResult) : 0);
             QCOMPARE(dialog.DontAskAgain(), way != 2);
         }
