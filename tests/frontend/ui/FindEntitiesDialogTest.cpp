@@ -48,8 +48,8 @@ private slots:
             const std::string message =
                 option == 0 ? "You must enter an output filename."
                             : "You must supply a character string to search for with this option.";
-            QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{message});
-            QCOMPARE(fixture.services.messages[0].title, std::string("Quillon"));
+            QCOMPARE(fixture.services.messages, std::vector<std::string>{message});
+            QCOMPARE(fixture.services.messageTitles[0], std::string("Quillon"));
             QCOMPARE(ControlIdOf(dialog->focusWidget()), option == 0 ? Dialog::ID_OUTPUT : Dialog::ID_MATCH);
             QVERIFY(fixture.services.openedDocuments.empty());
         }
@@ -135,7 +135,7 @@ private slots:
         Control<QLineEdit>(dialog.get(), Dialog::ID_MATCH)->setText(QStringLiteral("lamp"));
         Click(*dialog, Dialog::ID_GO);
 
-        QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{});
+        QCOMPARE(fixture.services.messages, std::vector<std::string>{});
         QCOMPARE(fixture.settings.findEnt.output, output);
         QCOMPARE(fixture.settings.findEnt.className, std::string("light"));
         QCOMPARE(fixture.settings.findEnt.match, std::string("lamp"));
@@ -152,9 +152,9 @@ private slots:
         Click(*dialog, Dialog::ID_STARTS_WITH);
         Control<QLineEdit>(dialog.get(), Dialog::ID_MATCH)->setText(QStringLiteral("zzz"));
         Click(*dialog, Dialog::ID_GO);
-        QCOMPARE(fixture.services.MessageTexts(),
+        QCOMPARE(fixture.services.messages,
                  std::vector<std::string>{"No matches on keys or values starting with zzz"});
-        QCOMPARE(fixture.services.messages[0].title, std::string("Quillon"));
+        QCOMPARE(fixture.services.messageTitles[0], std::string("Quillon"));
         QVERIFY(!std::filesystem::exists(output));
         QCOMPARE(fixture.services.openedDocuments.size(), std::size_t{1});
         QCOMPARE(fixture.settings.game.outputType, 0);
@@ -170,7 +170,7 @@ private slots:
         ListFixture fixture;
         const auto dialog = fixture.Files();
         Click(*dialog, FileListDialog::ID_GO);
-        QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{"You must enter an output filename."});
+        QCOMPARE(fixture.services.messages, std::vector<std::string>{"You must enter an output filename."});
         QCOMPARE(ControlIdOf(dialog->focusWidget()), int(FileListDialog::ID_OUTPUT));
 
         const std::string output = fixture.scratch.Write("files.txt", "old");
@@ -182,9 +182,9 @@ private slots:
         fixture.settings.findEnt.output = output;
         fixture.Find()->Go();
         QCOMPARE(fixture.services.questions.size(), std::size_t{2});
-        QCOMPARE(fixture.services.questions[0].text, output + "\nThis file already exists.\n\nReplace existing file?");
-        QCOMPARE(fixture.services.questions[0].title, std::string("File List"));
-        QCOMPARE(fixture.services.questions[1].title, std::string("Entity List"));
+        QCOMPARE(fixture.services.questions[0], output + "\nThis file already exists.\n\nReplace existing file?");
+        QCOMPARE(fixture.services.questionTitles[0], std::string("File List"));
+        QCOMPARE(fixture.services.questionTitles[1], std::string("Entity List"));
         QCOMPARE(ReadFileBytes(output), std::string("old"));
     }
 
@@ -197,7 +197,7 @@ private slots:
         edit->setText(QString::fromStdString(fixture.scratch.PathOf("files")));
         Click(*dialog, FileListDialog::ID_GO);
         QCOMPARE(edit->text(), QString::fromStdString(output));
-        QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{});
+        QCOMPARE(fixture.services.messages, std::vector<std::string>{});
         QCOMPARE(fixture.settings.fileList.output, output);
         QVERIFY(ReadFileBytes(output).find("TARGET_SPEAKER/FUNC_TRAIN LOCATIONS") != std::string::npos);
         QCOMPARE(fixture.services.openedDocuments, std::vector<QString>{QString::fromStdString(output)});

@@ -43,10 +43,10 @@ private slots:
         Edit(*dialog, MainDialog::ID_MAP_FILE)->setText(QString::fromStdString(fixture.WriteSmallMap()));
         dialog->Go();
         QCOMPARE(ControlIdOf(dialog->focusWidget()), MainDialog::ID_OUTPUT_FILE);
-        QCOMPARE(fixture.services.MessageTexts(),
+        QCOMPARE(fixture.services.messages,
                  (std::vector<std::string>{"You must supply a map filename.", "First select a map file.",
                                            "First select a map file.", "You must supply an output filename."}));
-        QCOMPARE(fixture.services.messages[0].title, std::string("Quillon"));
+        QCOMPARE(fixture.services.messageTitles[0], std::string("Quillon"));
         QVERIFY(fixture.services.questions.empty() && fixture.services.openedDocuments.empty());
 
         fixture.services.messages.clear();
@@ -56,7 +56,7 @@ private slots:
         for (const int button : {MainDialog::ID_FIND_ENTITIES, MainDialog::ID_LIST_USED_FILES, MainDialog::ID_IGNORE}) {
             Click(*empty, button);
         }
-        QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>(3, "You must select an entity database."));
+        QCOMPARE(fixture.services.messages, std::vector<std::string>(3, "You must select an entity database."));
     }
 
     void GoWritesCompleteReportAndOpensIt() {
@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(fixture.services.questions.size(), std::size_t{1});
         // The summary: the status line keeps its first line, the message has all of it.
         const std::string counts = "0 bsp errors, 0 runtime errors, 0 logic notes, 0 non-standard notes";
-        QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{counts + "\nReport: " + report});
+        QCOMPARE(fixture.services.messages, std::vector<std::string>{counts + "\nReport: " + report});
         QCOMPARE(Control<QLabel>(dialog.get(), ID_STATUS_LINE)->text(), QString::fromStdString(counts));
         const std::string text = ReadFileBytes(report);
         QVERIFY(text.rfind("QUILLON " + VersionString() + "\n", 0) == 0);
@@ -112,7 +112,7 @@ private slots:
             const auto dialog = fixture.Main(true);
             QSignalSpy finished(dialog.get(), &QDialog::finished);
             dialog->Go();
-            QCOMPARE(fixture.services.MessageTexts(),
+            QCOMPARE(fixture.services.messages,
                      std::vector<std::string>{"Cannot find " + fixture.scratch.PathOf("gone.map") + "\n"});
             // A failed "+go" leaves the dialog open for the user to correct.
             QCOMPARE(finished.count(), 0);

@@ -13,13 +13,10 @@ namespace quillon::test {
 
 class RecordingServices : public DialogServices {
 public:
-    struct Shown {
-        std::string text;
-        std::string title;
-    };
-
-    std::vector<Shown> messages;
-    std::vector<Shown> questions;
+    std::vector<std::string> messages;  ///< the texts of the messages shown
+    std::vector<std::string> messageTitles;
+    std::vector<std::string> questions;  ///< the texts of the questions asked
+    std::vector<std::string> questionTitles;
     std::deque<bool> yesNoAnswers;  ///< taken in order; No when empty
     int uppercaseOffers = 0;
     std::vector<std::string> uppercaseNames;
@@ -35,10 +32,12 @@ public:
     int beeps = 0;
 
     void ShowMessage(QWidget*, const std::string& text, const std::string& title, MessageIcon) override {
-        messages.push_back({text, title});
+        messages.push_back(text);
+        messageTitles.push_back(title);
     }
     bool AskYesNo(QWidget*, QuestionKind, const std::string& text, const std::string& title) override {
-        questions.push_back({text, title});
+        questions.push_back(text);
+        questionTitles.push_back(title);
         const bool answer = !yesNoAnswers.empty() && yesNoAnswers.front();
         if (!yesNoAnswers.empty()) {
             yesNoAnswers.pop_front();
@@ -67,14 +66,6 @@ public:
         return desktopOpensUrls;
     }
     void Beep() override { ++beeps; }
-
-    std::vector<std::string> MessageTexts() const {
-        std::vector<std::string> texts;
-        for (const Shown& shown : messages) {
-            texts.push_back(shown.text);
-        }
-        return texts;
-    }
 };
 
 }  // namespace quillon::test

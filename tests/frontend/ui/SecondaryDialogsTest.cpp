@@ -88,8 +88,8 @@ private slots:
         const std::string missing = fixture.scratch.PathOf("mod.db");
         IgnoreDialog dialog(nullptr, fixture.ignoreList, fixture.services, nullptr);
         QVERIFY(!dialog.Load(fixture.BaseDatabase(), missing));
-        QCOMPARE(fixture.services.MessageTexts(), std::vector<std::string>{missing});
-        QCOMPARE(fixture.services.messages[0].title, std::string("File not found"));
+        QCOMPARE(fixture.services.messages, std::vector<std::string>{missing});
+        QCOMPARE(fixture.services.messageTitles[0], std::string("File not found"));
 
         fixture.Open();
         Click(*fixture.dialog, IgnoreDialog::ID_ADD);
