@@ -60,6 +60,6 @@ int CloseViewers();
 
 }  // namespace quillon::test
 
-#define QUILLON_UI_TEST(Class)             \
-    static const bool Class##Registered = \
+#define QUILLON_UI_TEST(Class)                                     \
+    [[maybe_unused]] static const bool Class##Registered =          \
         quillon::test::UiTestRegistry().emplace(#Class, [] { return std::unique_ptr<QObject>(new Class); }).second
