@@ -34,17 +34,23 @@ private slots:
         fixture.settings.game.lastMapFile = map;
         fixture.settings.game.lastOutputFile = fixture.ReportPath();
         fixture.settings.game.findBadWals = 1;
-        fixture.services.uppercaseAnswer = {true, true};
         fixture.services.yesNoAnswers = {true};
+        const std::string before = ReadFileBytes(map);
         const auto dialog = fixture.Main();
         dialog->Go();
         if (name.contains(QStringLiteral("uppercase"))) {
+            // Declined, the map is left as it was; accepted, the next run rewrites it.
             QCOMPARE(fixture.services.uppercaseOffers, 1);
             QCOMPARE(fixture.services.uppercaseNames, std::vector<std::string>{"e1u1/Anim1"});
+            QCOMPARE(ReadFileBytes(map), before);
+            fixture.settings.game.autoOverwrite = 1;
+            fixture.services.uppercaseAnswer = {true, true};
+            dialog->Go();
+            QCOMPARE(fixture.services.uppercaseOffers, 2);
             const std::string text = ReadFileBytes(map);
             QVERIFY(text.find("e1u1/anim1") != std::string::npos && text.find("e1u1/Anim1") == std::string::npos);
             QVERIFY(ReadFileBytes(fixture.ReportPath()).find("converted\n      to lowercase") != std::string::npos);
-            QCOMPARE(fixture.services.openedDocuments.size(), std::size_t{1});
+            QCOMPARE(fixture.services.openedDocuments.size(), std::size_t{2});
         } else {
             // Yes stops the run and puts the focus on the texture folder.
             QCOMPARE(fixture.services.questions.size(), std::size_t{1});
