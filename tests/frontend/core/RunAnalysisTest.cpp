@@ -191,14 +191,11 @@ TEST_F(GoRun, ExistingReportIsReplacedOnlyWhenTheUserAgrees) {
 }
 
 TEST_F(GoRun, MissingCheckerStillGivesTheTotals) {
+    // The message itself is checked with the launch (CheckerLaunchTest).
     const GoResult go = RunGo(request, settings, ui, launch);
     EXPECT_EQ(go.outcome, GoOutcome::ReportWritten);
     EXPECT_TRUE(go.checkerFailed);
-    ASSERT_EQ(ui.messages.size(), 1U);
-    const std::string& text = ui.messages[0].text;
-    EXPECT_EQ(text.rfind(launch.checkerPath + " " + launch.tempDirectory + "MAP", 0), 0U) << text;
-    EXPECT_NE(text.find(" failed with an error code=2"), std::string::npos) << text;
-    EXPECT_EQ(ui.messages[0].title, "Quillon");
+    EXPECT_EQ(ui.messages.size(), 1U);
     EXPECT_NE(Report().find("TOTALS"), std::string::npos);
 }
 
