@@ -55,23 +55,16 @@ TEST(ReportPrint, WithoutAnOpenReportWritesNothing) {
     EXPECT_EQ(run.counters.bspErrors, 1);
 }
 
-TEST(PrintEntityLocation, PointEntityAndTheFirstClassPrintTheirOriginValue) {
+TEST(PrintEntityLocation, PointEntityTheFirstClassAndAnUnknownClassPrintTheirOriginValue) {
     ReportFixture fixture;
     fixture.AddClass("worldspawn", true);
     fixture.AddClass("info_null", false);
     fixture.AddEntity({{"classname", "worldspawn"}});
     fixture.AddBrush({0, 0, 0}, {8, 8, 8});
-    const int entity = fixture.AddEntity({{"classname", "info_null"}});
-    PrintEntityLocation(fixture.run, entity);
+    PrintEntityLocation(fixture.run, fixture.AddEntity({{"classname", "info_null"}}));
     PrintEntityLocation(fixture.run, 0);  // the class at the first index prints its origin too
-    EXPECT_EQ(fixture.Report(), "      origin:\n      origin:\n");
-}
-
-TEST(PrintEntityLocation, UnknownClassPrintsOriginAsWritten) {
-    ReportFixture fixture;
-    const int entity = fixture.AddEntity({{"classname", "monster_nothing"}, {"origin", "16 -8  4"}});
-    PrintEntityLocation(fixture.run, entity);
-    EXPECT_EQ(fixture.Report(), "      origin:16 -8  4\n");
+    PrintEntityLocation(fixture.run, fixture.AddEntity({{"classname", "monster_nothing"}, {"origin", "16 -8  4"}}));
+    EXPECT_EQ(fixture.Report(), "      origin:\n      origin:\n      origin:16 -8  4\n");
 }
 
 TEST(PrintEntityLocation, BrushClassPrintsCentreOfAllItsBrushes) {
