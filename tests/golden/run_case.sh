@@ -62,10 +62,10 @@ fi
 
 args=(settings.ini)
 [ -f "$case_dir/args" ] && mapfile -t args <"$case_dir/args"
-standalone=QUILLON_STANDALONE=1
-[ -f "$case_dir/no-front-end" ] && standalone=QUILLON_STANDALONE=0
+standalone=(QUILLON_STANDALONE=1)
+[ -f "$case_dir/no-front-end" ] && standalone=(-u QUILLON_STANDALONE)
 mkdir -m 700 "$work/.run"
-(cd "$work" && env "$standalone" XDG_RUNTIME_DIR="$work/.run" ./bin/quillon2 "${args[@]}" </dev/null >"$work/.stdout" 2>"$work/.stderr")
+(cd "$work" && env "${standalone[@]}" XDG_RUNTIME_DIR="$work/.run" ./bin/quillon2 "${args[@]}" </dev/null >"$work/.stdout" 2>"$work/.stderr")
 status=$?
 
 # The scratch folder differs from run to run; messages that name it read @WORK@.
