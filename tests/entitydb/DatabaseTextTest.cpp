@@ -52,42 +52,22 @@ TEST(BlockLines, YieldsTheLinesBetweenTheClassnameLineAndTheClosingLine) {
     EXPECT_EQ(door.back(), "LOAD sound/doors/dr1_strt.wav");
 }
 
-struct KeywordSpellingCase {
-    const char* word;
-    std::optional<DatabaseKeyword> expected;
-};
-
-void PrintTo(const KeywordSpellingCase& c, std::ostream* out) {
-    *out << '"' << c.word << '"';
+TEST(MatchDatabaseKeyword, MatchesWholeWordsWithEachKeywordsCaseRule) {
+    const std::pair<const char*, std::optional<DatabaseKeyword>> cases[] = {
+        {"HAS_NOISE", DatabaseKeyword::HasNoise},   {"has_noise", std::nullopt},
+        {"sf_and", DatabaseKeyword::SfAnd},         {"Sf_Not", DatabaseKeyword::SfNot},
+        {"sound_eq", std::nullopt},                 {"SOUND_NEQ", DatabaseKeyword::SoundNeq},
+        {"talk_wav", DatabaseKeyword::TalkWav},     {"LOCKSND_EQ", DatabaseKeyword::LockSndEq},
+        {"movesnd_eq", std::nullopt},               {"SPAWNOBJ", DatabaseKeyword::SpawnObj},
+        {"spawnobj", std::nullopt},                 {"spawn", DatabaseKeyword::Spawn},
+        {"SPAWNFLAGS", DatabaseKeyword::Spawnflags}, {"SPAWNFLAG", std::nullopt},
+        {"needs", DatabaseKeyword::Needs},          {"LOAD", DatabaseKeyword::Load},
+        {"load", std::nullopt},                     {"DM_INHIBIT_NAMED", DatabaseKeyword::DmInhibitNamed},
+        {"", std::nullopt}};
+    for (const auto& [word, expected] : cases) {
+        EXPECT_EQ(MatchDatabaseKeyword(word), expected) << '"' << word << '"';
+    }
 }
-
-class KeywordSpellings : public testing::TestWithParam<KeywordSpellingCase> {};
-
-TEST_P(KeywordSpellings, MatchWholeWordsWithEachKeywordsCaseRule) {
-    EXPECT_EQ(MatchDatabaseKeyword(GetParam().word), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, KeywordSpellings,
-    testing::Values(KeywordSpellingCase{"HAS_NOISE", DatabaseKeyword::HasNoise},
-                    KeywordSpellingCase{"has_noise", std::nullopt},
-                    KeywordSpellingCase{"sf_and", DatabaseKeyword::SfAnd},
-                    KeywordSpellingCase{"Sf_Not", DatabaseKeyword::SfNot},
-                    KeywordSpellingCase{"sound_eq", std::nullopt},
-                    KeywordSpellingCase{"SOUND_NEQ", DatabaseKeyword::SoundNeq},
-                    KeywordSpellingCase{"talk_wav", DatabaseKeyword::TalkWav},
-                    KeywordSpellingCase{"LOCKSND_EQ", DatabaseKeyword::LockSndEq},
-                    KeywordSpellingCase{"movesnd_eq", std::nullopt},
-                    KeywordSpellingCase{"SPAWNOBJ", DatabaseKeyword::SpawnObj},
-                    KeywordSpellingCase{"spawnobj", std::nullopt},
-                    KeywordSpellingCase{"spawn", DatabaseKeyword::Spawn},
-                    KeywordSpellingCase{"SPAWNFLAGS", DatabaseKeyword::Spawnflags},
-                    KeywordSpellingCase{"SPAWNFLAG", std::nullopt},
-                    KeywordSpellingCase{"needs", DatabaseKeyword::Needs},
-                    KeywordSpellingCase{"LOAD", DatabaseKeyword::Load},
-                    KeywordSpellingCase{"load", std::nullopt},
-                    KeywordSpellingCase{"DM_INHIBIT_NAMED", DatabaseKeyword::DmInhibitNamed},
-                    KeywordSpellingCase{"", std::nullopt}));
 
 TEST(SplitKeywordLine, GivesAnIndentedLineNoKeyword) {
     EXPECT_EQ(SplitKeywordLine("SF_AND 1 models/a.md2").keyword, "SF_AND");

@@ -18,6 +18,9 @@
 #   expected-absent   names of files, one a line, that must not exist afterwards
 #   expected-stdout   what the checker prints on standard output (expected-stderr: on standard error);
 #                     the scratch folder reads @WORK@ in what is compared
+#   args              the checker's arguments in place of "settings.ini", one a line
+#   no-front-end      the checker runs as if no front end were running (the presence lock lives in
+#                     the scratch folder, and none may be left there)
 set -u
 case_dir=$1
 checker=$2
@@ -57,10 +60,16 @@ if [ "$form" = valve ]; then
   case_dir=$twin_case_dir
 fi
 
-(cd "$work" && QUILLON_STANDALONE=1 ./bin/quillon2 settings.ini </dev/null >"$work/.stdout" 2>"$work/.stderr")
+args=(settings.ini)
+[ -f "$case_dir/args" ] && mapfile -t args <"$case_dir/args"
+standalone=(QUILLON_STANDALONE=1)
+[ -f "$case_dir/no-front-end" ] && standalone=(-u QUILLON_STANDALONE)
+mkdir -m 700 "$work/.run"
+(cd "$work" && env "${standalone[@]}" XDG_RUNTIME_DIR="$work/.run" ./bin/quillon2 "${args[@]}" </dev/null >"$work/.stdout" 2>"$work/.stderr")
 status=$?
 
 # The scratch folder differs from run to run; messages that name it read @WORK@.
 result_filter() { sed -e "s|$work|@WORK@|g" "$1"; }
 . "$support/compare-case.sh"
-compare_case "$case_dir" "$work" "$name" "$status"
+compare_case "$case_dir" "$work" "$name" "$status" || exit 1
+[ -z "$(ls -A "$work/.run")" ] || { echo "$name: a presence lock was left"; exit 1; }

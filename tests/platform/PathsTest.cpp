@@ -17,34 +17,29 @@ TEST(SplitPath, SplitsDriveDirectoryNameAndExtensionKeepingDotsInFolders) {
     EXPECT_EQ(dotted.drive + "|" + dotted.directory + "|" + dotted.name + "|" + dotted.extension, "|/home/a.b/|map|");
 }
 
-struct DirCase {
-    const char* setting;
-    const char* textureDir;
-    const char* baseGameDir;
-};
-
-class DeriveGameDirectoriesTest : public testing::TestWithParam<DirCase> {};
-
-TEST_P(DeriveGameDirectoriesTest, FollowsTheGameComponent) {
-    const GameDirectories dirs = DeriveGameDirectories(GetParam().setting);
-    EXPECT_EQ(dirs.textureDir, GetParam().textureDir);
-    EXPECT_EQ(dirs.baseGameDir, GetParam().baseGameDir);
+TEST(DeriveGameDirectories, FollowsTheGameComponent) {
+    struct {
+        const char* setting;
+        const char* textureDir;
+        const char* baseGameDir;
+    } const cases[] = {
+        {"", "/usr/share/games/quake2/baseq2/textures", "/usr/share/games/quake2/baseq2/"},
+        {"/games/Quake2/Mymod/Textures/", "/games/Quake2/Mymod/Textures", "/games/Quake2/baseq2/"},
+        {"/games/quake2/baseq2/textures", "/games/quake2/baseq2/textures", "/games/quake2/baseq2/"},
+        {"/opt/q2/textures/", "/opt/q2/textures", "/usr/share/games/quake2/baseq2/"},
+        {"/a/quake2x/quake2/t", "/a/quake2x/quake2/t", "/a/quake2x/quake2/baseq2/"},
+        {"d:\\Games\\QUAKE2\\mymod\\textures\\", "d:\\Games\\QUAKE2\\mymod\\textures", "d:\\Games\\QUAKE2/baseq2/"},
+        {"/games/quake2", "/games/quake2", "/games/quake2/baseq2/"},
+        {"/s/Quake 2/BaseQ2/textures/", "/s/Quake 2/BaseQ2/textures", "/s/Quake 2/BaseQ2/"},
+        {"/g/q2/baseq2/textures", "/g/q2/baseq2/textures", "/g/q2/baseq2/"},
+        {"/g/q2/baseq2x/textures", "/g/q2/baseq2x/textures", "/usr/share/games/quake2/baseq2/"},
+        {"baseq2/textures", "baseq2/textures", "baseq2/"}};
+    for (const auto& c : cases) {
+        const GameDirectories dirs = DeriveGameDirectories(c.setting);
+        EXPECT_EQ(dirs.textureDir, c.textureDir) << c.setting;
+        EXPECT_EQ(dirs.baseGameDir, c.baseGameDir) << c.setting;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Settings, DeriveGameDirectoriesTest,
-    testing::Values(
-        DirCase{"", "/usr/share/games/quake2/baseq2/textures", "/usr/share/games/quake2/baseq2/"},
-        DirCase{"/games/Quake2/Mymod/Textures/", "/games/Quake2/Mymod/Textures", "/games/Quake2/baseq2/"},
-        DirCase{"/games/quake2/baseq2/textures", "/games/quake2/baseq2/textures", "/games/quake2/baseq2/"},
-        DirCase{"/opt/q2/textures/", "/opt/q2/textures", "/usr/share/games/quake2/baseq2/"},
-        DirCase{"/a/quake2x/quake2/t", "/a/quake2x/quake2/t", "/a/quake2x/quake2/baseq2/"},
-        DirCase{"d:\\Games\\QUAKE2\\mymod\\textures\\", "d:\\Games\\QUAKE2\\mymod\\textures", "d:\\Games\\QUAKE2/baseq2/"},
-        DirCase{"/games/quake2", "/games/quake2", "/games/quake2/baseq2/"},
-        DirCase{"/s/Quake 2/BaseQ2/textures/", "/s/Quake 2/BaseQ2/textures", "/s/Quake 2/BaseQ2/"},
-        DirCase{"/g/q2/baseq2/textures", "/g/q2/baseq2/textures", "/g/q2/baseq2/"},
-        DirCase{"/g/q2/baseq2x/textures", "/g/q2/baseq2x/textures", "/usr/share/games/quake2/baseq2/"},
-        DirCase{"baseq2/textures", "baseq2/textures", "baseq2/"}));
 
 TEST(FindFileIgnoringCase, FindsEachComponentInAnyCasePreferringTheExactPath) {
     ScratchDir scratch;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
@@ -36,6 +37,9 @@ TEST(WaitForProcess, RunningChildGivesNothingUntilItEnds) {
     KillProcess(*child);
     EXPECT_EQ(child->id, -1);
     EXPECT_FALSE(WaitForProcess(*child, 0).has_value());
+    ChildProcess stranger{static_cast<long>(::getppid())};  // running, but not our child
+    EXPECT_EQ(WaitForProcess(stranger, 0), -1);
+    EXPECT_EQ(stranger.id, -1);
 }
 
 TEST(StartProcess, ProgramThatCannotStartSaysWhy) {

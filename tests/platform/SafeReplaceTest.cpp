@@ -32,18 +32,15 @@ TEST(ReplaceFileSafely, MissingTargetFailsOrIsCreatedAsAsked) {
     EXPECT_EQ(ModeOf(scratch.PathOf("new.ini")), 0644U);
 }
 
-class FailedReplaceTest : public ::testing::TestWithParam<WriteStep> {};
-
-TEST_P(FailedReplaceTest, NewFileIsNotLeftHalfMade) {
-    ScratchDir scratch;
-    std::string error;
-    EXPECT_FALSE(ReplaceFileSafely(scratch.PathOf("new.ini"), "[A]\n", error, IfMissing::Create, GetParam()));
-    EXPECT_EQ(error, SystemErrorText(EIO));
-    EXPECT_TRUE(std::filesystem::is_empty(scratch.path()));
+TEST(ReplaceFileSafely, FailedStepLeavesNoHalfMadeNewFile) {
+    for (const WriteStep step : {WriteStep::Create, WriteStep::Write, WriteStep::Sync, WriteStep::Rename}) {
+        ScratchDir scratch;
+        std::string error;
+        EXPECT_FALSE(ReplaceFileSafely(scratch.PathOf("new.ini"), "[A]\n", error, IfMissing::Create, step));
+        EXPECT_EQ(error, SystemErrorText(EIO));
+        EXPECT_TRUE(std::filesystem::is_empty(scratch.path())) << static_cast<int>(step);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Steps, FailedReplaceTest,
-                         ::testing::Values(WriteStep::Create, WriteStep::Write, WriteStep::Sync, WriteStep::Rename));
 
 TEST(WriteProfileString, KeepsAPrivateSettingsFilePrivate) {
     ScratchDir scratch;

@@ -57,39 +57,30 @@ TEST(ClassNeedsTarget, KnowsTrapArrowOnlyWithItsDatabase) {
     EXPECT_FALSE(ClassNeedsTargetname(base, "trap_arrow", 0, 0));
 }
 
-struct TargetnameCase {
-    const char* className;
-    std::uint32_t spawnflags;
-    int health;
-    bool needed;
-};
-
-void PrintTo(const TargetnameCase& c, std::ostream* out) {
-    *out << c.className << " spawnflags " << c.spawnflags << " health " << c.health;
-}
-
-class NeedsTargetname : public testing::TestWithParam<TargetnameCase> {};
-
-TEST_P(NeedsTargetname, FollowsTheClassCondition) {
+TEST(NeedsTargetname, FollowsTheClassCondition) {
     const CheckerRun run = RunWithDatabase("/opt/quillon/quake2/quake2.db");
-    const TargetnameCase& c = GetParam();
-    EXPECT_EQ(ClassNeedsTargetname(run, c.className, c.spawnflags, c.health), c.needed);
+    struct {
+        const char* className;
+        std::uint32_t spawnflags;
+        int health;
+        bool needed;
+    } const cases[] = {{"path_corner", 0, 0, true},       {"trigger_relay", 7, 10, true},
+                       {"light", 1, 0, true},             {"light", 2, 0, false},
+                       {"func_plat", 1, 0, true},         {"func_plat", 0, 0, false},
+                       {"func_rotating", 0, 0, true},     {"func_rotating", 1, 0, false},
+                       {"func_timer", 2, 0, true},        {"func_timer", 3, 0, false},
+                       {"target_laser", 2, 0, true},      {"target_laser", 1, 0, false},
+                       {"target_speaker", 2, 0, true},    {"target_speaker", 1, 0, false},
+                       {"func_explosive", 0, 0, true},    {"func_explosive", 0, 50, false},
+                       {"func_explosive", 0, -5, false},  {"trigger_multiple", 4, 0, true},
+                       {"trigger_multiple", 3, 0, false}, {"trigger_once", 5, 0, true},
+                       {"trigger_once", 0, 0, false},     {"func_door", 0, 0, false},
+                       {"monster_soldier", 4, 0, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ClassNeedsTargetname(run, c.className, c.spawnflags, c.health), c.needed)
+            << c.className << " spawnflags " << c.spawnflags << " health " << c.health;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Conditions, NeedsTargetname,
-    testing::Values(TargetnameCase{"path_corner", 0, 0, true}, TargetnameCase{"trigger_relay", 7, 10, true},
-                    TargetnameCase{"light", 1, 0, true}, TargetnameCase{"light", 2, 0, false},
-                    TargetnameCase{"func_plat", 1, 0, true}, TargetnameCase{"func_plat", 0, 0, false},
-                    TargetnameCase{"func_rotating", 0, 0, true}, TargetnameCase{"func_rotating", 1, 0, false},
-                    TargetnameCase{"func_timer", 2, 0, true}, TargetnameCase{"func_timer", 3, 0, false},
-                    TargetnameCase{"target_laser", 2, 0, true}, TargetnameCase{"target_laser", 1, 0, false},
-                    TargetnameCase{"target_speaker", 2, 0, true}, TargetnameCase{"target_speaker", 1, 0, false},
-                    TargetnameCase{"func_explosive", 0, 0, true}, TargetnameCase{"func_explosive", 0, 50, false},
-                    TargetnameCase{"func_explosive", 0, -5, false},
-                    TargetnameCase{"trigger_multiple", 4, 0, true}, TargetnameCase{"trigger_multiple", 3, 0, false},
-                    TargetnameCase{"trigger_once", 5, 0, true}, TargetnameCase{"trigger_once", 0, 0, false},
-                    TargetnameCase{"func_door", 0, 0, false}, TargetnameCase{"monster_soldier", 4, 0, false}));
 
 TEST(NeedsTargetname, ReadsSpawnflagsAndHealthFromTheEntity) {
     const CheckerRun run = RunWithDatabase("/opt/quillon/quake2/quake2.db");

@@ -67,34 +67,30 @@ TEST(ReadCheckerSettings, CutsEachTextToItsCapacity) {
     EXPECT_EQ(s.findEntTemp, std::string(259, 'p'));
 }
 
-struct ModeCase {
-    int outputType;
-    OutputMode mode;
-    const char* reportPath;
-    bool fixTextures;
-};
-
-class DeriveSettingsTest : public testing::TestWithParam<ModeCase> {};
-
-TEST_P(DeriveSettingsTest, ModeChoosesReportFileAndTextureFix) {
+TEST(DeriveSettings, ModeChoosesReportFileAndTextureFix) {
+    struct {
+        int outputType;
+        OutputMode mode;
+        const char* reportPath;
+        bool fixTextures;
+    } const cases[] = {{0, OutputMode::OutputReport, "report.txt", true},
+                       {1, OutputMode::OutputEntityList, "find-temp.txt", false},
+                       {2, OutputMode::OutputFileList, "list-temp.txt", false},
+                       {3, OutputMode::OutputReport, "report.txt", false},
+                       {-1, OutputMode::OutputReport, "report.txt", false}};
     CheckerSettings settings;
     settings.lastOutputFile = "report.txt";
     settings.findEntTemp = "find-temp.txt";
     settings.fileListTemp = "list-temp.txt";
     settings.fixTextures = 1;
-    settings.outputType = GetParam().outputType;
-    const DerivedSettings derived = DeriveSettings(settings);
-    EXPECT_EQ(ModeOfOutputType(settings.outputType), GetParam().mode);
-    EXPECT_EQ(derived.reportPath, GetParam().reportPath);
-    EXPECT_EQ(derived.fixTextures, GetParam().fixTextures);
+    for (const auto& c : cases) {
+        settings.outputType = c.outputType;
+        const DerivedSettings derived = DeriveSettings(settings);
+        EXPECT_EQ(ModeOfOutputType(settings.outputType), c.mode) << c.outputType;
+        EXPECT_EQ(derived.reportPath, c.reportPath) << c.outputType;
+        EXPECT_EQ(derived.fixTextures, c.fixTextures) << c.outputType;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(OutputTypes, DeriveSettingsTest,
-                         testing::Values(ModeCase{0, OutputMode::OutputReport, "report.txt", true},
-                                         ModeCase{1, OutputMode::OutputEntityList, "find-temp.txt", false},
-                                         ModeCase{2, OutputMode::OutputFileList, "list-temp.txt", false},
-                                         ModeCase{3, OutputMode::OutputReport, "report.txt", false},
-                                         ModeCase{-1, OutputMode::OutputReport, "report.txt", false}));
 
 TEST(DeriveSettings, ShowBitsSelectTheSkillLevelsAndTheTextureFixStaysOffByDefault) {
     CheckerSettings settings;

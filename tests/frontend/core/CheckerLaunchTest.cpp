@@ -62,19 +62,24 @@ TEST(LaunchChecker, PassesATemporaryMapSettingsFileAndDeletesItAfterwards) {
     EXPECT_GE(ui.progressSteps, 1) << "the busy indicator moves while the checker runs";
 }
 
-TEST(LaunchChecker, MissingCheckerIsReportedAndStops) {
+TEST(LaunchChecker, CheckerThatCannotStartIsReportedWithTheSystemsReasonAndStops) {
     StandInChecker checker("exit 1");
     std::filesystem::remove(checker.launch.checkerPath);
-    FrontEndSettings settings;
-    RecordingInteraction ui;
-    EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::Stop);
-    ASSERT_EQ(ui.messages.size(), 1U);
-    const std::string& text = ui.messages[0].text;
-    EXPECT_EQ(text.rfind(checker.launch.checkerPath + " " + checker.launch.tempDirectory + "MAP", 0), 0U) << text;
-    EXPECT_NE(text.find(" failed with an error code=2"), std::string::npos) << text;
-    EXPECT_EQ(ui.messages[0].title, "Quillon");
-    EXPECT_TRUE(checker.TempFolderIsEmpty());
-    EXPECT_TRUE(checker.launch.checkerFailed);
+    // A missing program, and a path through a file: the spawn's own reason (ENOTDIR) wins.
+    for (const auto& [path, code] : {std::pair{checker.launch.checkerPath, 2},
+                                     std::pair{checker.scratch.Write("file", "") + "/quillon2", 20}}) {
+        checker.launch.checkerPath = path;
+        FrontEndSettings settings;
+        RecordingInteraction ui;
+        EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::Stop);
+        ASSERT_EQ(ui.messages.size(), 1U);
+        const std::string& text = ui.messages[0].text;
+        EXPECT_EQ(text.rfind(path + " " + checker.launch.tempDirectory + "MAP", 0), 0U) << text;
+        EXPECT_TRUE(text.ends_with(" failed with an error code=" + std::to_string(code))) << text;
+        EXPECT_EQ(ui.messages[0].title, "Quillon");
+        EXPECT_TRUE(checker.TempFolderIsEmpty());
+        EXPECT_TRUE(checker.launch.checkerFailed);
+    }
 }
 
 /// A map with an uppercase animated texture of its own and the report the checker wrote for it,
@@ -90,21 +95,22 @@ FrontEndSettings UppercaseRun(const StandInChecker& checker, const std::string& 
 }
 
 TEST(LaunchChecker, AcceptedUppercaseOfferNamesTheMapsTexturesAndRunsAgainOnce) {
-    StandInChecker checker("exit 2");
-    FrontEndSettings settings = UppercaseRun(checker);
-    RecordingInteraction ui;
-    ui.uppercaseAnswer = {true, false};
-    EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::RunAgain);
-    EXPECT_EQ(ui.uppercaseOffers, 1);
-    EXPECT_EQ(ui.uppercaseNames, std::vector<std::string>{"e1u1/Anim1"});
-    EXPECT_NE(checker.SeenSettings().find("FixTextures=0x0000"), std::string::npos);
-
-    // The rewrite left an uppercase name the map cannot change: the run goes on without asking again.
-    EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::Continue);
-    EXPECT_EQ(ui.uppercaseOffers, 1);
-    EXPECT_NE(checker.SeenSettings().find("FixTextures=0x0001"), std::string::npos);
-    EXPECT_EQ(settings.game.fixTextures, 0);
-    EXPECT_EQ(settings.game.dontAsk, 0);
+    for (const bool dontAsk : {false, true}) {
+        StandInChecker checker("exit 2");
+        FrontEndSettings settings = UppercaseRun(checker);
+        RecordingInteraction ui;
+        ui.uppercaseAnswer = {true, dontAsk};
+        EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::RunAgain);
+        EXPECT_EQ(ui.uppercaseNames, std::vector<std::string>{"e1u1/Anim1"});
+        EXPECT_NE(checker.SeenSettings().find("FixTextures=0x0000"), std::string::npos);
+        // The rewrite left an uppercase name the map cannot change: the run goes on without asking
+        // again. "Don't ask" keeps lower-casing on for later runs.
+        EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::Continue);
+        EXPECT_EQ(ui.uppercaseOffers, 1);
+        EXPECT_NE(checker.SeenSettings().find("FixTextures=0x0001"), std::string::npos);
+        EXPECT_EQ(settings.game.fixTextures, dontAsk ? 1 : 0);
+        EXPECT_EQ(settings.game.dontAsk, dontAsk ? 1 : 0);
+    }
 }
 
 TEST(LaunchChecker, NoUppercaseOfferWhenNoRewriteOfTheMapCanChangeAName) {
@@ -119,18 +125,6 @@ TEST(LaunchChecker, NoUppercaseOfferWhenNoRewriteOfTheMapCanChangeAName) {
     }
 }
 
-TEST(LaunchChecker, UppercaseOfferWithDontAskKeepsLowerCasingOn) {
-    StandInChecker checker("exit 2");
-    FrontEndSettings settings = UppercaseRun(checker);
-    RecordingInteraction ui;
-    ui.uppercaseAnswer = {true, true};
-    EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::RunAgain);
-    EXPECT_EQ(settings.game.fixTextures, 1);
-    EXPECT_EQ(settings.game.dontAsk, 1);
-    EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::Continue);
-    EXPECT_EQ(ui.uppercaseOffers, 1) << "not asked again";
-}
-
 TEST(LaunchChecker, ListRunUsesATemporaryFileInPlaceOfTheReport) {
     StandInChecker checker("exit 1");
     FrontEndSettings settings;
@@ -142,150 +136,117 @@ TEST(LaunchChecker, ListRunUsesATemporaryFileInPlaceOfTheReport) {
     EXPECT_EQ(ui.statuses.front(), "Building entity list");
 }
 
-struct ExitCase {
-    int outputType;
-    int exitCode;
-    bool answerYes;
-    LaunchResult expected;
-    const char* message;  ///< the start of the one message shown, or empty for none
-};
+TEST(LaunchChecker, ExitCodesGiveTheirResultAndMessage) {
+    struct {
+        int outputType;
+        int exitCode;
+        bool answerYes;
+        LaunchResult expected;
+        const char* message;  ///< the start of the one message shown, or empty for none
+    } const cases[] = {
+        {0, 1, false, LaunchResult::Continue, ""},
+        {0, 0, false, LaunchResult::Continue, ""},
+        {0, 255, false, LaunchResult::Continue, ""},
+        {0, 3, false, LaunchResult::Continue, ""},
+        {0, 3, true, LaunchResult::Abort, ""},
+        {1, 1, false, LaunchResult::Continue, ""},
+        {1, 4, false, LaunchResult::Stop, "No matches on targetname door"},
+        {1, 0, false, LaunchResult::Stop,
+         "A critical error occurred while examining the map file, and the entity list could not be generated. "
+         "Generate a normal Quillon report and correct the errors reported."},
+        {1, 255, false, LaunchResult::Continue, ""},
+        {2, 1, false, LaunchResult::Continue, ""},
+        {2, 0, false, LaunchResult::Stop,
+         "A critical error occurred while examining the map file, and the file list could not be generated. "
+         "Generate a normal Quillon report and correct the errors reported."}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("mode " + std::to_string(c.outputType) + ", exit " + std::to_string(c.exitCode) +
+                     (c.answerYes ? ", Yes" : ""));
+        StandInChecker checker("exit " + std::to_string(c.exitCode));
+        FrontEndSettings settings;
+        settings.game.outputType = c.outputType;
+        settings.findEnt.option = 1;
+        settings.findEnt.match = "door";
+        settings.findEnt.output = checker.scratch.Write("list.csv", "old list");
+        RecordingInteraction ui;
+        ui.yesNoAnswers = {c.answerYes};
 
-void PrintTo(const ExitCase& c, std::ostream* out) {
-    *out << "mode " << c.outputType << ", exit " << c.exitCode << (c.answerYes ? ", Yes" : "");
-}
-
-class LaunchExitCodes : public testing::TestWithParam<ExitCase> {};
-
-TEST_P(LaunchExitCodes, GiveTheirResultAndMessage) {
-    const ExitCase& c = GetParam();
-    StandInChecker checker("exit " + std::to_string(c.exitCode));
-    FrontEndSettings settings;
-    settings.game.outputType = c.outputType;
-    settings.findEnt.option = 1;
-    settings.findEnt.match = "door";
-    settings.findEnt.output = checker.scratch.Write("list.csv", "old list");
-    RecordingInteraction ui;
-    ui.yesNoAnswers = {c.answerYes};
-
-    EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), c.expected);
-    if (*c.message == '\0') {
-        EXPECT_TRUE(ui.messages.empty());
-    } else {
-        ASSERT_EQ(ui.messages.size(), 1U);
-        EXPECT_EQ(ui.messages[0].text.rfind(c.message, 0), 0U) << ui.messages[0].text;
-        EXPECT_EQ(ui.messages[0].title, "Quillon");
+        EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), c.expected);
+        ASSERT_EQ(ui.messages.size(), *c.message == '\0' ? 0U : 1U);
+        if (*c.message != '\0') {
+            EXPECT_EQ(ui.messages[0].text.rfind(c.message, 0), 0U) << ui.messages[0].text;
+            EXPECT_EQ(ui.messages[0].title, "Quillon");
+        }
+        // Only "all textures missing" asks whether to stop for the texture directory.
+        ASSERT_EQ(ui.questions.size(), c.exitCode == 3 ? 1U : 0U);
+        if (c.exitCode == 3) {
+            EXPECT_EQ(ui.questionKinds[0], QuestionKind::AbortForTextureDirectory);
+            EXPECT_EQ(ui.questions[0].title, "Quillon");
+            EXPECT_EQ(ui.questions[0].text.rfind("NOTE: Quillon has found that ALL textures specified in the map are", 0),
+                      0U);
+        }
+        EXPECT_EQ(std::filesystem::exists(settings.findEnt.output), c.exitCode != 4);
+        EXPECT_EQ(checker.launch.checkerFailed, c.exitCode == 255) << "-1: the checker wrote nothing";
     }
-    // Only "all textures missing" asks whether to stop for the texture directory.
-    ASSERT_EQ(ui.questions.size(), c.exitCode == 3 ? 1U : 0U);
-    if (c.exitCode == 3) {
-        EXPECT_EQ(ui.questionKinds[0], QuestionKind::AbortForTextureDirectory);
-        EXPECT_EQ(ui.questions[0].title, "Quillon");
-        EXPECT_EQ(ui.questions[0].text.rfind("NOTE: Quillon has found that ALL textures specified in the map are", 0), 0U);
-    }
-    EXPECT_EQ(std::filesystem::exists(settings.findEnt.output), c.exitCode != 4);
-    EXPECT_EQ(checker.launch.checkerFailed, c.exitCode == 255) << "-1: the checker wrote nothing";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, LaunchExitCodes,
-    testing::Values(ExitCase{0, 1, false, LaunchResult::Continue, ""},
-                    ExitCase{0, 0, false, LaunchResult::Continue, ""},
-                    ExitCase{0, 255, false, LaunchResult::Continue, ""},
-                    ExitCase{0, 3, false, LaunchResult::Continue, ""},
-                    ExitCase{0, 3, true, LaunchResult::Abort, ""},
-                    ExitCase{1, 1, false, LaunchResult::Continue, ""},
-                    ExitCase{1, 4, false, LaunchResult::Stop, "No matches on targetname door"},
-                    ExitCase{1, 0, false, LaunchResult::Stop,
-                             "A critical error occurred while examining the map file, and the entity list could not "
-                             "be generated. Generate a normal Quillon report and correct the errors reported."},
-                    ExitCase{1, 255, false, LaunchResult::Continue, ""},
-                    ExitCase{2, 1, false, LaunchResult::Continue, ""},
-                    ExitCase{2, 0, false, LaunchResult::Stop,
-                             "A critical error occurred while examining the map file, and the file list could not be "
-                             "generated. Generate a normal Quillon report and correct the errors reported."}));
-
-struct FaultCase {
-    const char* name;
-    const char* ending;  ///< the last lines of the stand-in checker
-    bool failed;         ///< the front end sees the run as failed
-};
-
-void PrintTo(const FaultCase& c, std::ostream* out) {
-    *out << c.name;
 }
 
 /// However the checker ends (a crash, a kill, a stray code, a checker that tampered with its
 /// files), the run's temporary files are removed, and only a clean end lets a list be opened.
-class LaunchFaults : public testing::TestWithParam<FaultCase> {};
-
-TEST_P(LaunchFaults, LeaveNoTemporaryFileAndStopAListRun) {
-    const FaultCase& c = GetParam();
-    // The stand-in writes into the list run's stand-in report, when there is one.
-    StandInChecker checker(std::string("temp=$(sed -n 's/^Temp=//p' \"$1\" | head -n 1)\n"
-                                       "[ -n \"$temp\" ] && printf 'partial output' > \"$temp\"\n") +
-                           c.ending);
-    FrontEndSettings settings;
-    RecordingInteraction ui;
-    EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::Continue);
-    EXPECT_TRUE(checker.TempFolderIsEmpty());
-    EXPECT_EQ(checker.launch.checkerFailed, c.failed);
-    ASSERT_EQ(ui.messages.size(), c.failed ? 1U : 0U);
-    if (c.failed) {
-        EXPECT_NE(ui.messages[0].text.find(checker.launch.checkerPath + " ended abnormally (exit code="),
-                  std::string::npos)
-            << ui.messages[0].text;
-    }
-    const LaunchResult listResult = c.failed ? LaunchResult::Stop : LaunchResult::Continue;
-    for (const OutputType mode : {OutputType::OutputEntityList, OutputType::OutputFileList}) {
-        EXPECT_EQ(RunListLaunch(checker.launch, settings, ui, mode), listResult);
+TEST(LaunchChecker, FaultsLeaveNoTemporaryFileAndStopAListRun) {
+    struct {
+        const char* ending;  ///< the last lines of the stand-in checker
+        bool failed;         ///< the front end sees the run as failed
+    } const cases[] = {{"exit 1", false},         {"kill -SEGV $$", true}, {"kill -ABRT $$", true},
+                       {"kill -TERM $$", true},   {"kill -KILL $$", true}, {"exit 9", true},
+                       {"rm -f \"$1\"\nexit 1", false}, {"chmod 000 \"$1\"\nkill -SEGV $$", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ending);
+        // The stand-in writes into the list run's stand-in report, when there is one.
+        StandInChecker checker(std::string("temp=$(sed -n 's/^Temp=//p' \"$1\" | head -n 1)\n"
+                                           "[ -n \"$temp\" ] && printf 'partial output' > \"$temp\"\n") +
+                               c.ending);
+        FrontEndSettings settings;
+        RecordingInteraction ui;
+        EXPECT_EQ(LaunchChecker(checker.launch, settings, ui), LaunchResult::Continue);
         EXPECT_TRUE(checker.TempFolderIsEmpty());
-        EXPECT_TRUE(settings.findEnt.temp.empty());
-        EXPECT_TRUE(settings.fileList.temp.empty());
-        EXPECT_EQ(settings.game.outputType, 0);
+        EXPECT_EQ(checker.launch.checkerFailed, c.failed);
+        ASSERT_EQ(ui.messages.size(), c.failed ? 1U : 0U);
+        if (c.failed) {
+            EXPECT_NE(ui.messages[0].text.find(checker.launch.checkerPath + " ended abnormally (exit code="),
+                      std::string::npos)
+                << ui.messages[0].text;
+        }
+        for (const OutputType mode : {OutputType::OutputEntityList, OutputType::OutputFileList}) {
+            EXPECT_EQ(RunListLaunch(checker.launch, settings, ui, mode),
+                      c.failed ? LaunchResult::Stop : LaunchResult::Continue);
+            EXPECT_TRUE(checker.TempFolderIsEmpty());
+            EXPECT_TRUE(settings.findEnt.temp.empty());
+            EXPECT_TRUE(settings.fileList.temp.empty());
+            EXPECT_EQ(settings.game.outputType, 0);
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Endings, LaunchFaults,
-    testing::Values(FaultCase{"Completes", "exit 1", false},
-                    FaultCase{"Crashes", "kill -SEGV $$", true},
-                    FaultCase{"Aborts", "kill -ABRT $$", true},
-                    FaultCase{"IsTerminated", "kill -TERM $$", true},
-                    FaultCase{"IsKilled", "kill -KILL $$", true},
-                    FaultCase{"ExitsWithAStrayCode", "exit 9", true},
-                    FaultCase{"RemovesItsSettingsFile", "rm -f \"$1\"\nexit 1", false},
-                    FaultCase{"LocksItsSettingsFileThenCrashes", "chmod 000 \"$1\"\nkill -SEGV $$", true}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
-
-struct NoMatchCase {
-    int option;
-    int criteria;
-    const char* text;
-};
-
-void PrintTo(const NoMatchCase& c, std::ostream* out) {
-    *out << "option " << c.option << ", criteria " << c.criteria;
+TEST(NoMatchText, NamesWhatWasSearched) {
+    struct {
+        int option;
+        int criteria;
+        const char* text;
+    } const cases[] = {{1, 0, "No matches on targetname t1"},
+                       {1, 1, "No matches on targetnames starting with t1"},
+                       {1, 2, "No matches on targetnames containing t1"},
+                       {2, 0, "No matches on keys or value for t1"},
+                       {2, 1, "No matches on keys or values starting with t1"},
+                       {2, 2, "No matches on keys or values containing t1"},
+                       {0, 2, "This error should not happen. It indicates the map contains NO entities."}};
+    for (const auto& c : cases) {
+        FindEntSettings findEnt;
+        findEnt.option = c.option;
+        findEnt.matchCriteria = c.criteria;
+        findEnt.match = "t1";
+        EXPECT_EQ(NoMatchText(findEnt), c.text);
+    }
 }
-
-class NoMatchTexts : public testing::TestWithParam<NoMatchCase> {};
-
-TEST_P(NoMatchTexts, NameWhatWasSearched) {
-    FindEntSettings findEnt;
-    findEnt.option = GetParam().option;
-    findEnt.matchCriteria = GetParam().criteria;
-    findEnt.match = "t1";
-    EXPECT_EQ(NoMatchText(findEnt), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    OptionsAndCriteria, NoMatchTexts,
-    testing::Values(NoMatchCase{1, 0, "No matches on targetname t1"},
-                    NoMatchCase{1, 1, "No matches on targetnames starting with t1"},
-                    NoMatchCase{1, 2, "No matches on targetnames containing t1"},
-                    NoMatchCase{2, 0, "No matches on keys or value for t1"},
-                    NoMatchCase{2, 1, "No matches on keys or values starting with t1"},
-                    NoMatchCase{2, 2, "No matches on keys or values containing t1"},
-                    NoMatchCase{0, 2, "This error should not happen. It indicates the map contains NO entities."}));
 
 }  // namespace
 }  // namespace quillon

@@ -21,65 +21,52 @@ CommandLineOptions Options(const std::string& commandLine) {
     return ApplyCommandLine(commandLine, game);
 }
 
-struct SettingsCase {
-    const char* name;
-    std::string commandLine;
-    int show;
-    int findBadWals;
-    int fixTextures;
-    const char* map;
-    const char* report;
-};
-
-void PrintTo(const SettingsCase& c, std::ostream* out) {
-    *out << c.commandLine;
-}
-
-class CommandLineSettings : public testing::TestWithParam<SettingsCase> {};
-
-TEST_P(CommandLineSettings, ChangeTheStoredSettings) {
-    const SettingsCase& c = GetParam();
-    GameSettings game = Stored();
-    ApplyCommandLine(c.commandLine, game);
-    EXPECT_EQ(game.show, c.show);
-    EXPECT_EQ(game.findBadWals, c.findBadWals);
-    EXPECT_EQ(game.fixTextures, c.fixTextures);
-    EXPECT_EQ(game.lastMapFile, c.map);
-    EXPECT_EQ(game.lastOutputFile, c.report);
-}
-
-const char* const OLD_MAP = "/maps/old.map";
-const char* const OLD_REPORT = "/maps/old.txt";
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, CommandLineSettings,
-    testing::Values(
-        SettingsCase{"BlankLineChangesNothing", "  ", 13, 1, 1, OLD_MAP, OLD_REPORT},
-        SettingsCase{"MapNameGetsItsExtension", "-dm +read mapname", 8, 0, 0, "mapname.map", OLD_REPORT},
-        SettingsCase{"QuotedReportNameWithBlankGetsTxt", "+write \"my report\" +go", 13, 1, 1, OLD_MAP, "my report.txt"},
+TEST(CommandLine, ChangesTheStoredSettings) {
+    const char* const OLD_MAP = "/maps/old.map";
+    const char* const OLD_REPORT = "/maps/old.txt";
+    struct {
+        std::string commandLine;
+        int show;
+        int findBadWals;
+        int fixTextures;
+        const char* map;
+        const char* report;
+    } const cases[] = {
+        {"  ", 13, 1, 1, OLD_MAP, OLD_REPORT},
+        {"-dm +read mapname", 8, 0, 0, "mapname.map", OLD_REPORT},
+        {"+write \"my report\" +go", 13, 1, 1, OLD_MAP, "my report.txt"},
         // The unfinished name is no option text: "-dm" inside it selects nothing.
-        SettingsCase{"UnclosedQuoteClearsTheName", "+write \"my report -dm", 13, 1, 1, OLD_MAP, ""},
-        SettingsCase{"CheatAloneKeepsTheStoredLevels", "-cheat", 13 | SHOW_CHEAT, 0, 0, OLD_MAP, OLD_REPORT},
-        SettingsCase{"TexWithoutLevelsKeepsStoredTextureOptions", "-tex", 13, 1, 1, OLD_MAP, OLD_REPORT},
-        SettingsCase{"LevelsWithTexTurnOnOnlyTex", "-dm -tex", 8, 1, 0, OLD_MAP, OLD_REPORT},
-        SettingsCase{"LevelsWithLocaseTurnOnOnlyLocase", "-sp -locase", 7, 0, 1, OLD_MAP, OLD_REPORT},
-        SettingsCase{"Easy", "-easy", 1, 0, 0, OLD_MAP, OLD_REPORT},
-        SettingsCase{"Normal", "-normal", 2, 0, 0, OLD_MAP, OLD_REPORT},
-        SettingsCase{"Hard", "-hard", 4, 0, 0, OLD_MAP, OLD_REPORT},
-        SettingsCase{"HardAndEasy", "-hard -easy", 5, 0, 0, OLD_MAP, OLD_REPORT},
-        SettingsCase{"AnyCase", "-DM -Cheat", 24, 0, 0, OLD_MAP, OLD_REPORT},
-        SettingsCase{"AfterGo", "+go -normal -dm", 10, 0, 0, OLD_MAP, OLD_REPORT},
-        SettingsCase{"FileNamesKeepTheirCaseAndAreNoOptions", "+READ Maps/My-DM-Easy +write Reports/Base1.TXT", 13, 1,
-                     1, "Maps/My-DM-Easy.map", "Reports/Base1.TXT"},
-        SettingsCase{"ExtensionsAreJudgedByTheFileNameAlone", "+read base1.MAP +write ../out/report", 13, 1, 1,
-                     "base1.MAP", "../out/report.txt"},
-        SettingsCase{"ReportWithOtherExtensionKeepsIt", "+write report.log", 13, 1, 1, OLD_MAP, "report.log"},
+        {"+write \"my report -dm", 13, 1, 1, OLD_MAP, ""},
+        // "-cheat" alone keeps the stored levels; "-tex" alone the stored texture options.
+        {"-cheat", 13 | SHOW_CHEAT, 0, 0, OLD_MAP, OLD_REPORT},
+        {"-tex", 13, 1, 1, OLD_MAP, OLD_REPORT},
+        {"-dm -tex", 8, 1, 0, OLD_MAP, OLD_REPORT},
+        {"-sp -locase", 7, 0, 1, OLD_MAP, OLD_REPORT},
+        {"-easy", 1, 0, 0, OLD_MAP, OLD_REPORT},
+        {"-normal", 2, 0, 0, OLD_MAP, OLD_REPORT},
+        {"-hard", 4, 0, 0, OLD_MAP, OLD_REPORT},
+        {"-hard -easy", 5, 0, 0, OLD_MAP, OLD_REPORT},
+        {"-DM -Cheat", 24, 0, 0, OLD_MAP, OLD_REPORT},
+        {"+go -normal -dm", 10, 0, 0, OLD_MAP, OLD_REPORT},
+        // File names keep their case and are no options; extensions are judged by the name alone.
+        {"+READ Maps/My-DM-Easy +write Reports/Base1.TXT", 13, 1, 1, "Maps/My-DM-Easy.map", "Reports/Base1.TXT"},
+        {"+read base1.MAP +write ../out/report", 13, 1, 1, "base1.MAP", "../out/report.txt"},
+        {"+write report.log", 13, 1, 1, OLD_MAP, "report.log"},
         // A file manager opens a map with its name alone.
-        SettingsCase{"MapAloneIsTheMap", JoinArguments({"/maps/My Level"}), 13, 1, 1, "/maps/My Level.map", OLD_REPORT},
-        SettingsCase{"ReadWinsOverALoneWord", "stray +read e1m1", 13, 1, 1, "e1m1.map", OLD_REPORT},
-        SettingsCase{"JoinedArgumentWithBlank", JoinArguments({"+read", "my maps/e1m1", "+go"}), 13, 1, 1,
-                     "my maps/e1m1.map", OLD_REPORT}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+        {JoinArguments({"/maps/My Level"}), 13, 1, 1, "/maps/My Level.map", OLD_REPORT},
+        {"stray +read e1m1", 13, 1, 1, "e1m1.map", OLD_REPORT},
+        {JoinArguments({"+read", "my maps/e1m1", "+go"}), 13, 1, 1, "my maps/e1m1.map", OLD_REPORT}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.commandLine);
+        GameSettings game = Stored();
+        ApplyCommandLine(c.commandLine, game);
+        EXPECT_EQ(game.show, c.show);
+        EXPECT_EQ(game.findBadWals, c.findBadWals);
+        EXPECT_EQ(game.fixTextures, c.fixTextures);
+        EXPECT_EQ(game.lastMapFile, c.map);
+        EXPECT_EQ(game.lastOutputFile, c.report);
+    }
+}
 
 TEST(CommandLine, OptionsOfTheRun) {
     EXPECT_FALSE(Options("  ").fromCommandLine);

@@ -35,18 +35,14 @@ TEST(DatabaseList, ListsDatabasesWithTheirHeaderLinesSortedByName) {
     EXPECT_EQ(list[2].displayName, "Quake 2");
 }
 
-TEST(DatabaseList, HoldsAtMostOneHundredDatabases) {
+TEST(DatabaseList, HoldsAtMostOneHundredDatabasesAndNoneFromAnEmptyOrMissingFolder) {
     ScratchDir scratch;
+    EXPECT_TRUE(BuildDatabaseList(scratch.path().string() + "/").empty());
+    EXPECT_TRUE(BuildDatabaseList(scratch.PathOf("missing") + "/").empty());
     for (int i = 0; i < 105; ++i) {
         scratch.Write("mod" + std::to_string(1000 + i) + ".db", Database("quillon", "Mod", "o"));
     }
     EXPECT_EQ(BuildDatabaseList(scratch.path().string() + "/").size(), MAX_DATABASE_ENTRIES);
-}
-
-TEST(DatabaseList, FolderWithoutDatabasesGivesAnEmptyList) {
-    ScratchDir scratch;
-    EXPECT_TRUE(BuildDatabaseList(scratch.path().string() + "/").empty());
-    EXPECT_TRUE(BuildDatabaseList(scratch.PathOf("missing") + "/").empty());
 }
 
 TEST(SelectDatabase, ChoosesTheStoredNameInAnyCaseElseTheFirst) {

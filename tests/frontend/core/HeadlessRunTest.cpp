@@ -29,75 +29,36 @@ private:
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{std::tmpfile(), &std::fclose};
 };
 
-TEST(HeadlessInteraction, MessagesGoOutPrefixedOnce) {
-    PrintedMessages printed;
-    HeadlessInteraction ui(printed.Stream(), false, false);
-    ui.ShowMessage("Cannot find base1.map\n", "Quillon", MessageIcon::Warning);
-    ui.SetStatus("Building entity table");
-    ui.AdvanceBusyIndicator();
-    EXPECT_EQ(printed.Text(), "Quillon: Cannot find base1.map\n");
-}
-
+// Messages, statuses and the replies to the report and texture-directory questions are headless
+// cases (missing-map-after-yes, existing-report-kept, all-textures-missing-continues).
 TEST(HeadlessInteraction, SafeAnswersAreNoUnlessTheCommandLineSaidYes) {
     PrintedMessages printed;
-    HeadlessInteraction cautious(printed.Stream(), false, false);
-    EXPECT_FALSE(cautious.AskYesNo(QuestionKind::ReplaceOutputFile, "r.txt exists", "Quillon Output File"));
-    EXPECT_FALSE(cautious.AskYesNo(QuestionKind::AbortForTextureDirectory, "all missing", "Quillon"));
-    EXPECT_FALSE(cautious.AskUppercaseFix(false, {"e1u1/Anim1"}).convert);
+    EXPECT_FALSE(HeadlessInteraction(printed.Stream(), false, false).AskUppercaseFix(false, {"e1u1/Anim1"}).convert);
     HeadlessInteraction told(printed.Stream(), true, true);
-    EXPECT_TRUE(told.AskYesNo(QuestionKind::ReplaceOutputFile, "r.txt exists", "Quillon Output File"));
     EXPECT_FALSE(told.AskYesNo(QuestionKind::AbortForTextureDirectory, "all missing", "Quillon"))
         << "a run is never aborted without a person to re-enter the directory";
     const UppercaseFixAnswer answer = told.AskUppercaseFix(true, {"e1u1/Anim1", "e2/Fan1"});
     EXPECT_TRUE(answer.convert);
     EXPECT_TRUE(answer.dontAskAgain);
     const std::string text = printed.Text();
-    EXPECT_EQ(text.rfind("Quillon: r.txt exists\nQuillon: Answer: No\nQuillon: all missing\nQuillon: Answer: No\n", 0), 0U)
-        << text;
     EXPECT_NE(text.find("Quillon: Found uppercase animated texture name(s)."), std::string::npos);
     EXPECT_NE(text.find("\nQuillon: Uppercase animated textures in the map file: e1u1/Anim1, e2/Fan1\n"),
               std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 21), "Quillon: Answer: Yes\n");
 }
 
-struct AtOnceCase {
-    const char* name;
-    std::vector<std::string> arguments;
-    std::optional<int> status;  ///< nothing: the program goes on
-    const char* out;
-    const char* errors;
-};
-
-class AnswerAtOnce : public testing::TestWithParam<AtOnceCase> {};
-
-TEST_P(AnswerAtOnce, AnswersOrGoesOn) {
-    const AtOnceCase& c = GetParam();
-    PrintedMessages out;
-    PrintedMessages errors;
-    EXPECT_EQ(AnswerCommandLineAtOnce(c.arguments, out.Stream(), errors.Stream()), c.status);
-    const std::string printed = out.Text();
-    EXPECT_EQ(printed.substr(0, std::string(c.out).size()), c.out);
-    EXPECT_EQ(printed.empty(), std::string(c.out).empty());
-    EXPECT_EQ(errors.Text(), c.errors);
+// Help, version and unknown options are headless cases (help-among-options, version, ...-unknown).
+TEST(AnswerCommandLineAtOnce, LeavesARunOrTheUsageToTheProgramProper) {
+    // "?" belongs to the program proper, which shows the usage where it can.
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"?", "-bogus"}, {"-sp", "-y", "+read", "my maps/e1", "+write", "r", "+go"},
+          {"/maps/My Level.map"}}) {
+        PrintedMessages out;
+        PrintedMessages errors;
+        EXPECT_EQ(AnswerCommandLineAtOnce(arguments, out.Stream(), errors.Stream()), std::nullopt) << arguments[0];
+        EXPECT_EQ(out.Text() + errors.Text(), "");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    CommandLines, AnswerAtOnce,
-    testing::Values(
-        AtOnceCase{"Help", {"--help"}, 0, "Usage: quillon [options]", ""},
-        AtOnceCase{"ShortHelpAmongOptions", {"-dm", "-h"}, 0, "Usage: quillon [options]", ""},
-        AtOnceCase{"Version", {"--version"}, 0, "Quillon 1.1 beta\n", ""},
-        AtOnceCase{"UnknownOptionIsNamed", {"-dm", "--bogus", "+go"}, 2, "",
-                   "Quillon: Unknown option: --bogus (quillon --help lists the options)\n"},
-        AtOnceCase{"SecondLoneWordIsUnknown", {"a.map", "b.map"}, 2, "",
-                   "Quillon: Unknown option: b.map (quillon --help lists the options)\n"},
-        AtOnceCase{"NearMissOfAnOption", {"+go", "-yes"}, 2, "",
-                   "Quillon: Unknown option: -yes (quillon --help lists the options)\n"},
-        // "?" belongs to the program proper, which shows the usage where it can.
-        AtOnceCase{"QuestionMarkGoesOn", {"?", "-bogus"}, std::nullopt, "", ""},
-        AtOnceCase{"ReportRunGoesOn", {"-sp", "-y", "+read", "my maps/e1", "+write", "r", "+go"}, std::nullopt, "", ""},
-        AtOnceCase{"MapAloneGoesOn", {"/maps/My Level.map"}, std::nullopt, "", ""}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace quillon

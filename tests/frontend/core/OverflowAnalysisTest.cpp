@@ -107,9 +107,11 @@ TEST(OverflowEntityLine, KnownKeysFurtherKeysAndFaces) {
     ReadEntityLine(entity, "\"_color\" \"1 0.5 0\"\r");
     ReadEntityLine(entity, "( 0 0 0 ) ( 0 1 0 ) ( 1 0 0 ) e1u1/floor1_1 0 0 0 1 1");
     ReadEntityLine(entity, "\"half\" \"open");
+    ReadEntityLine(entity, "\"noise\"");
     EXPECT_EQ(entity.target, "t2");
     EXPECT_EQ(entity.origin, (std::array<std::int32_t, 3>{12, -8, 64}));
     EXPECT_EQ(entity.spawnflags, 1792);
+    EXPECT_EQ(entity.noise, "") << "a key without a value";
     ASSERT_EQ(entity.furtherKeys.size(), 2U);
     EXPECT_EQ(entity.furtherKeys[0].key, "killtarget");
     EXPECT_EQ(entity.furtherKeys[0].value, "target");
