@@ -71,7 +71,7 @@ void ReadEntityBody(CheckerRun& run, int entityNumber) {
                        "ParseEntity: EOF without closing brace\nCorrective action: You'll probably have to fix "
                        "this with a text editor.");
         }
-        const std::string& token = run.script.currentToken;
+        const std::string_view token = run.script.currentToken;
         if (token == "}") {
             return;
         }

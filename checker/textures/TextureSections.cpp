@@ -55,12 +55,14 @@ public:
     const std::string& Of(const CheckerRun& run, const MapBrush& brush) {
         std::string& text = texts[static_cast<std::size_t>(&brush - run.brushes.data())];
         if (text.empty()) {
-            char buffer[256];
-            std::snprintf(buffer, sizeof buffer, "( %g %g %g ) to ( %g %g %g )", static_cast<double>(brush.mins[0]),
-                          static_cast<double>(brush.mins[1]), static_cast<double>(brush.mins[2]),
-                          static_cast<double>(brush.maxs[0]), static_cast<double>(brush.maxs[1]),
-                          static_cast<double>(brush.maxs[2]));
-            text = buffer;
+            text = "( ";
+            for (const Vec3* corner : {&brush.mins, &brush.maxs}) {
+                for (const float coordinate : *corner) {
+                    AppendG(text, static_cast<double>(coordinate));
+                    text += ' ';
+                }
+                text += corner == &brush.mins ? ") to ( " : ")";
+            }
         }
         return text;
     }

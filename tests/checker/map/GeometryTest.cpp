@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -12,6 +14,7 @@
 #include "checker/map/PlaneTable.h"
 #include "checker/map/Vector.h"
 #include "checker/map/Winding.h"
+#include "checker/report/Format.h"
 
 namespace quillon {
 
@@ -352,6 +355,34 @@ TEST(Coordinates, RandomDecimalsReadLikeStrtod) {
             token += "." + fraction;
         }
         ASSERT_TRUE(ReadsLikeStrtod(token));
+    }
+}
+
+// Coordinates are written like "%g" writes them: random float bit patterns, quarters and thousandths
+// near the six-digit boundaries, their neighbours, and exact ties that round to even.
+TEST(Coordinates, WrittenLikePrintf) {
+    std::mt19937 random(7);
+    const auto writesLikePrintf = [](float value) {
+        std::string text;
+        AppendG(text, static_cast<double>(value));
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%g", static_cast<double>(value));
+        return text == expected ? ::testing::AssertionSuccess()
+                                : ::testing::AssertionFailure() << text << " instead of " << expected;
+    };
+    for (const float value : {0.0f, -0.0f, 1000.125f, 1000.375f, 0.0001f, 0.00009999f, 999999.5f, 99999.95f, 1e6f,
+                              123456.5f, 9.999995f, -1304.75f, 1e-20f, 3e30f}) {
+        ASSERT_TRUE(writesLikePrintf(value));
+    }
+    for (int i = 0; i < 100000; ++i) {
+        std::uint32_t bits = random();
+        float value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        const float quarter = static_cast<float>(static_cast<int>(random() % 4000000) - 2000000) / 4.0f;
+        const float thousandth = static_cast<float>(static_cast<int>(random() % 20000000) - 10000000) / 1000.0f;
+        for (const float sample : {value, quarter, std::nextafter(quarter, 1e9f), thousandth}) {
+            ASSERT_TRUE(std::isnan(sample) || writesLikePrintf(sample));
+        }
     }
 }
 
