@@ -26,7 +26,7 @@ std::optional<Winding> SideWinding(CheckerRun& run, const MapBrush& brush, int s
         const MapPlane flipped = run.planes[static_cast<std::size_t>(other.planeNumber ^ 1)];
         w = ClipWindingFront(run, std::move(*w), flipped.normal, flipped.dist, 0);
     }
-    if (w) {
+    if (w && w->points.capacity() > w->points.size() + 8) {
         // Kept with the side: the storage may be a reused buffer with room for far more points.
         w->points.shrink_to_fit();
     }

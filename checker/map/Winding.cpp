@@ -23,14 +23,17 @@ struct PointClassification {
 
 PointClassification ClassifyPoints(ClipScratch& scratch, const Winding& w, const Vec3& normal, double dist,
                                    double epsilon) {
-    scratch.dists.clear();
-    scratch.sides.clear();
+    const std::size_t n = w.points.size();
+    if (scratch.dists.size() < n) {
+        scratch.dists.resize(n);
+        scratch.sides.resize(n);
+    }
     PointClassification result{};
-    for (const Vec3& p : w.points) {
-        const double d = VecDot(p, normal) - dist;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double d = VecDot(w.points[i], normal) - dist;
         const PointSide side = d > epsilon ? SideFront : (d < -epsilon ? SideBack : SideOn);
-        scratch.dists.push_back(d);
-        scratch.sides.push_back(static_cast<unsigned char>(side));
+        scratch.dists[i] = d;
+        scratch.sides[i] = static_cast<unsigned char>(side);
         ++result.counts[side];
     }
     result.dists = scratch.dists.data();
@@ -72,7 +75,7 @@ void SplitPoints(const Winding& w, const PointClassification& c, const Vec3& nor
     const std::size_t n = w.points.size();
     for (std::size_t i = 0; i < n; ++i) {
         const Vec3& p1 = w.points[i];
-        const std::size_t next = (i + 1) % n;
+        const std::size_t next = i + 1 == n ? 0 : i + 1;
         if (c.sides[i] == SideOn) {
             front.points.push_back(p1);
             if (back != nullptr) {
