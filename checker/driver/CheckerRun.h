@@ -60,6 +60,7 @@ struct CheckerRun {
     std::array<std::array<int, PLANE_HASHES>, PLANE_CLASSES> planeHash;
     std::vector<TextureRecord> textures;
     std::unordered_map<std::string, int> textureIndex;  ///< lower-cased name -> index in textures
+    int lastTexture = -1;  ///< the texture found last; faces in a row mostly share one
     std::optional<std::vector<PakDirectory>> paks;      ///< the pak directories, read on first use
     EntityClassTable classes;
 

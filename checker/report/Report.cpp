@@ -90,6 +90,12 @@ void ReportPrint(CheckerRun& run, const char* format, ...) {
     va_end(arguments);
 }
 
+void ReportWrite(CheckerRun& run, std::string_view text) {
+    if (run.report != nullptr) {
+        std::fwrite(text.data(), 1, text.size(), run.report);
+    }
+}
+
 void BeginBspErrors(CheckerRun& run) {
     BeginSection(run, run.counters.bspErrors,
                  "\n============================= bsp Errors =============================\n");

@@ -67,14 +67,26 @@ public:
         return text;
     }
 
+    std::string line;  ///< the line being put together, kept for its storage
+
 private:
     std::vector<std::string> texts;
 };
 
 void PrintBrushLine(CheckerRun& run, BrushBoxTexts& boxes, int entityNumber, int brushNumber, const MapBrush& brush,
                     const char* suffix) {
-    ReportPrint(run, "\tentity %i, brush %i, bounding box: %s%s\n", entityNumber, brushNumber,
-                boxes.Of(run, brush).c_str(), suffix);
+    // "\tentity %i, brush %i, bounding box: %s%s\n", put together here: these lines can number
+    // hundreds of thousands.
+    std::string& line = boxes.line;
+    line = "\tentity ";
+    line += std::to_string(entityNumber);
+    line += ", brush ";
+    line += std::to_string(brushNumber);
+    line += ", bounding box: ";
+    line += boxes.Of(run, brush);
+    line += suffix;
+    line += '\n';
+    ReportWrite(run, line);
 }
 
 /// What a brush's faces say about one texture.
