@@ -289,15 +289,27 @@ TEST(ClipWinding, PartOverSixtyFourPointsIsFatal) {
     EXPECT_EQ(test::FatalMessageOf([&] { ClipWinding(run, circle, {1, 0, 0}, 99.9, 0); }), "ClipWinding: MAX_POINTS_ON_WINDING");
 }
 
-TEST(ClipWindingFront, KeepsTheWindingWhenNothingIsBehindAndDropsItWhenNothingIsInFront) {
+TEST(FrontCutter, KeepsWhatNothingCutsDropsWhatNothingIsInFrontOfAndStopsPastSixtyFourPoints) {
     CheckerRun run;
-    std::optional<Winding> kept = ClipWindingFront(run, Square(), {1, 0, 0}, -1, 0);
-    ASSERT_TRUE(kept);
-    EXPECT_EQ(kept->points, Square().points);
-    EXPECT_FALSE(ClipWindingFront(run, Square(), {1, 0, 0}, 64, 0));
-    const std::optional<Winding> cut = ClipWindingFront(run, Square(), {0, 1, 0}, 16, 0);
-    ASSERT_TRUE(cut);
-    EXPECT_DOUBLE_EQ(AreaOfWinding(*cut), 48.0 * 64);
+    const Vec3 up{0, 0, 1};
+    FrontCutter kept(run, up, 0);
+    ASSERT_TRUE(kept.Cut(run, {1, 0, 0}, -10000));
+    EXPECT_EQ(kept.Result()->points, BaseWindingForPlane(run, up, 0).points);
+    FrontCutter square(run, up, 0);
+    for (const Vec3& normal : {Vec3{1, 0, 0}, Vec3{-1, 0, 0}, Vec3{0, 1, 0}, Vec3{0, -1, 0}}) {
+        ASSERT_TRUE(square.Cut(run, normal, normal[0] + normal[1] < 0 ? -64 : 0));
+    }
+    EXPECT_DOUBLE_EQ(AreaOfWinding(*square.Result()), 4096);
+    EXPECT_FALSE(square.Cut(run, {1, 0, 0}, 100));
+    EXPECT_FALSE(square.Result());
+    FrontCutter polygon(run, up, 0);
+    EXPECT_EQ(test::FatalMessageOf([&] {
+                  for (int i = 0; i < 70; ++i) {
+                      const double angle = 2 * 3.14159265358979 * i / 70;
+                      polygon.Cut(run, {static_cast<float>(-std::cos(angle)), static_cast<float>(-std::sin(angle)), 0}, -100);
+                  }
+              }),
+              "ClipWinding: MAX_POINTS_ON_WINDING");
 }
 
 TEST(AreaOfWinding, SquareAndTriangle) {
