@@ -2,6 +2,8 @@
 // What the game-logic passes carry from one step to a later one (player-start tallies and the like).
 
 #include <array>
+#include <optional>
+#include <vector>
 
 #include "checker/checks/LinkIndex.h"
 
@@ -18,9 +20,18 @@ struct MapWideState {
     int deathmatchStarts = 0;                      ///< info_player_deathmatch present in deathmatch
 };
 
+/// The box of a solid world brush, packed for the inside-solid scan.
+struct SolidBrushBox {
+    std::array<float, 3> mins{};
+    std::array<float, 3> maxs{};
+    int brushNumber = 0;  ///< within the world
+};
+
 struct CheckState {
     MapWideState mapWide;
     LinkIndex links;  ///< the entities' link values, filled before the first pass
+    /// The solid world brushes in world order, gathered on the first inside-solid test.
+    std::optional<std::vector<SolidBrushBox>> solidWorldBoxes;
 };
 
 }  // namespace quillon

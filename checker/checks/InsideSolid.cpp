@@ -22,7 +22,7 @@ constexpr std::uint32_t CONTENTS_SOLID = 1;
 constexpr std::array<std::string_view, 5> PICKUP_PREFIXES = {"ammo_", "item_", "key_", "monster_", "weapon_"};
 
 /// Boxes that only touch do not overlap.
-bool BoxesOverlap(const MapBrush& brush, const Vec3& mins, const Vec3& maxs) {
+bool BoxesOverlap(const SolidBrushBox& brush, const Vec3& mins, const Vec3& maxs) {
     for (int axis = 0; axis < 3; ++axis) {
         if (!(brush.mins[axis] < maxs[axis] && brush.maxs[axis] > mins[axis])) {
             return false;
@@ -31,17 +31,27 @@ bool BoxesOverlap(const MapBrush& brush, const Vec3& mins, const Vec3& maxs) {
     return true;
 }
 
+const std::vector<SolidBrushBox>& SolidWorldBoxes(CheckerRun& run) {
+    std::optional<std::vector<SolidBrushBox>>& boxes = run.checks.solidWorldBoxes;
+    if (!boxes) {
+        boxes.emplace();
+        const MapEntity& world = run.entities[0];
+        for (int b = 0; b < world.brushCount; ++b) {
+            const MapBrush& brush = run.brushes[static_cast<std::size_t>(world.firstBrush + b)];
+            if ((brush.contents & CONTENTS_SOLID) != 0) {
+                boxes->push_back({brush.mins, brush.maxs, b});
+            }
+        }
+    }
+    return *boxes;
+}
+
 /// The first solid world brush the box reaches into, counted within the world, or -1.
 int FirstSolidBrushInBox(CheckerRun& run, const Vec3& mins, const Vec3& maxs) {
-    const MapEntity& world = run.entities[0];
-    for (int b = 0; b < world.brushCount; ++b) {
-        const int brushIndex = world.firstBrush + b;
-        const MapBrush& brush = run.brushes[static_cast<std::size_t>(brushIndex)];
-        if ((brush.contents & CONTENTS_SOLID) == 0 || !BoxesOverlap(brush, mins, maxs)) {
-            continue;
-        }
-        if (BrushReachesIntoBox(run, brushIndex, mins, maxs)) {
-            return b;
+    for (const SolidBrushBox& box : SolidWorldBoxes(run)) {
+        if (BoxesOverlap(box, mins, maxs) &&
+            BrushReachesIntoBox(run, run.entities[0].firstBrush + box.brushNumber, mins, maxs)) {
+            return box.brushNumber;
         }
     }
     return -1;

@@ -21,6 +21,8 @@ namespace quillon {
 
 inline constexpr int MAX_PROBLEM_BRUSHES = 128;
 inline constexpr int PLANE_HASHES = 1024;
+/// The six axial directions and every other normal are hashed apart (see PlaneClass).
+inline constexpr int PLANE_CLASSES = 7;
 
 struct ProblemBrush {
     int entityNumber = 0;
@@ -54,9 +56,11 @@ struct CheckerRun {
     std::vector<BrushSide> sides;
     std::vector<MapPlane> planes;
     ClipScratch clipScratch;  ///< buffers reused by every winding cut
-    std::array<int, PLANE_HASHES> planeHash;  ///< first plane of each bucket, -1 when empty
+    /// First plane of each bucket per plane class, -1 when empty.
+    std::array<std::array<int, PLANE_HASHES>, PLANE_CLASSES> planeHash;
     std::vector<TextureRecord> textures;
     std::unordered_map<std::string, int> textureIndex;  ///< lower-cased name -> index in textures
+    int lastTexture = -1;  ///< the texture found last; faces in a row mostly share one
     std::optional<std::vector<PakDirectory>> paks;      ///< the pak directories, read on first use
     EntityClassTable classes;
 
@@ -68,7 +72,11 @@ struct CheckerRun {
     int currentBrush = -1;        ///< the brush whose face plane is being made, for "bad normal"
     int currentFace = 0;          ///< that face's number among all face lines of the brush
 
-    CheckerRun() { planeHash.fill(-1); }
+    CheckerRun() {
+        for (auto& buckets : planeHash) {
+            buckets.fill(-1);
+        }
+    }
 };
 
 }  // namespace quillon

@@ -17,20 +17,18 @@ const char* const BOUNDS_ADVICE =
 std::optional<Winding> SideWinding(CheckerRun& run, const MapBrush& brush, int s) {
     const BrushSide& side = run.sides[static_cast<std::size_t>(brush.firstSide + s)];
     const MapPlane plane = run.planes[static_cast<std::size_t>(side.planeNumber)];
-    std::optional<Winding> w = BaseWindingForPlane(run, plane.normal, plane.dist);
-    for (int j = 0; j < brush.sideCount && w; ++j) {
+    FrontCutter cutter(run, plane.normal, plane.dist);
+    for (int j = 0; j < brush.sideCount; ++j) {
         const BrushSide& other = run.sides[static_cast<std::size_t>(brush.firstSide + j)];
         if (j == s || other.bevel) {
             continue;
         }
-        const MapPlane flipped = run.planes[static_cast<std::size_t>(other.planeNumber ^ 1)];
-        w = ClipWindingFront(run, std::move(*w), flipped.normal, flipped.dist, 0);
+        const MapPlane& flipped = run.planes[static_cast<std::size_t>(other.planeNumber ^ 1)];
+        if (!cutter.Cut(run, flipped.normal, flipped.dist)) {
+            break;
+        }
     }
-    if (w) {
-        // Kept with the side: the storage may be a reused buffer with room for far more points.
-        w->points.shrink_to_fit();
-    }
-    return w;
+    return cutter.Result();
 }
 
 void ReportBoundsError(CheckerRun& run, int brushIndex, const char* what) {

@@ -20,7 +20,7 @@
 
 namespace quillon {
 
-double LeadingReal(const std::string& token) {
+double LeadingReal(std::string_view token) {
     // Coordinates are whole numbers or short decimals. Up to 15 digits make an exact integer, and
     // dividing it by an exact power of ten rounds once, as strtod does, so the double is the same
     // and several times cheaper (number parsing was the largest cost of reading a map).
@@ -40,11 +40,11 @@ double LeadingReal(const std::string& token) {
             ++count;
             decimals += decimals >= 0 ? 1 : 0;
         } else {
-            return std::strtod(token.c_str(), nullptr);
+            return std::strtod(std::string(token).c_str(), nullptr);
         }
     }
     if (count == 0) {
-        return std::strtod(token.c_str(), nullptr);
+        return std::strtod(std::string(token).c_str(), nullptr);
     }
     const double value = static_cast<double>(digits) / POWERS_OF_TEN[decimals > 0 ? decimals : 0];
     return start == 1 && token[0] == '-' ? -value : value;
@@ -78,10 +78,20 @@ BrushSide& SideOf(CheckerRun& run, const MapBrush& brush, int s) {
                "                   need to fix it with a text editor.");
 }
 
-/// The signed integer at the start of the token, 0 when there is none; out-of-range values stop
-/// at the int limits.
-int LeadingInteger(const std::string& token) {
-    const long long value = std::strtoll(token.c_str(), nullptr, 10);
+/// The signed integer at the start of the token as strtoll reads it, 0 when there is none;
+/// out-of-range values stop at the int limits.
+int LeadingInteger(std::string_view token) {
+    // The usual token is a short run of digits, perhaps signed: read it here. Anything else
+    // (leading blanks, no digit, 19 digits or more) goes to strtoll.
+    const std::size_t start = !token.empty() && (token[0] == '-' || token[0] == '+') ? 1 : 0;
+    std::size_t end = start;
+    std::int64_t digits = 0;
+    while (end < token.size() && end - start < 18 && token[end] >= '0' && token[end] <= '9') {
+        digits = digits * 10 + (token[end++] - '0');
+    }
+    const bool shortNumber = end > start && (end == token.size() || token[end] < '0' || token[end] > '9');
+    const long long value = shortNumber ? (token[0] == '-' ? -digits : digits)
+                                        : std::strtoll(std::string(token).c_str(), nullptr, 10);
     if (value > INT_MAX) {
         return INT_MAX;
     }
@@ -107,7 +117,7 @@ int WholeCoordinate(double value) {
 
 /// True when the current token is the single character `c`; face lines ask this a dozen times each.
 bool TokenIs(const CheckerRun& run, char c) {
-    const std::string& token = run.script.currentToken;
+    const std::string_view token = run.script.currentToken;
     return token.size() == 1 && token[0] == c;
 }
 
@@ -145,7 +155,7 @@ std::string ReadTextureName(CheckerRun& run, bool& capitalLowered) {
     const std::size_t fileCount = run.script.stack.size();
     const std::size_t before = fileCount > 0 ? run.script.stack.back().position : 0;
     ReadToken(run, false);
-    std::string name = run.script.currentToken;
+    std::string name(run.script.currentToken);
     if (!run.derived.fixTextures || run.script.stack.size() != fileCount || fileCount != 1) {
         return name;
     }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "checker/map/Vector.h"
 
@@ -17,7 +18,7 @@ int FindPlane(CheckerRun& run, const Vec3& normal, double dist);
 int PlaneThroughPoints(CheckerRun& run, const Vec3& p0, const Vec3& p1, const Vec3& p2);
 int PlaneTypeOfNormal(const Vec3& normal);
 /// A coordinate token as strtod reads it (its leading number, 0 when there is none).
-double LeadingReal(const std::string& token);
+double LeadingReal(std::string_view token);
 /// The names of the set content flags joined by ", "; "None" for 0.
 std::string ContentsNames(std::uint32_t contents);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "checker/driver/CheckerRun.h"
 #include "checker/driver/FatalError.h"
@@ -71,7 +72,7 @@ void ReadEntityBody(CheckerRun& run, int entityNumber) {
                        "ParseEntity: EOF without closing brace\nCorrective action: You'll probably have to fix "
                        "this with a text editor.");
         }
-        const std::string& token = run.script.currentToken;
+        const std::string_view token = run.script.currentToken;
         if (token == "}") {
             return;
         }
@@ -198,9 +199,58 @@ void SetValueOfKey(MapEntity& entity, const std::string& key, const std::string&
     entity.pairs.push_back(EntityPair{key, value});
 }
 
+namespace {
+
+/// Digits with at most one point and an optional sign, 15 digits at most: read exactly alike by
+/// LeadingReal and by the C library.
+bool IsPlainNumber(std::string_view text) {
+    const std::size_t start = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    int digits = 0;
+    bool point = false;
+    for (std::size_t i = start; i < text.size(); ++i) {
+        if (text[i] == '.' && !point) {
+            point = true;
+        } else if (text[i] >= '0' && text[i] <= '9') {
+            ++digits;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0 && digits <= 15;
+}
+
+/// A value written plainly as "x y z" (spaces between plain numbers); false for anything else.
+bool ReadPlainVector(std::string_view text, double (&read)[3]) {
+    std::size_t at = 0;
+    for (double& value : read) {
+        while (at < text.size() && text[at] == ' ') {
+            ++at;
+        }
+        const std::size_t start = at;
+        while (at < text.size() && text[at] != ' ') {
+            ++at;
+        }
+        const std::string_view number = text.substr(start, at - start);
+        if (!IsPlainNumber(number)) {
+            return false;
+        }
+        value = LeadingReal(number);
+    }
+    while (at < text.size() && text[at] == ' ') {
+        ++at;
+    }
+    return at == text.size();
+}
+
+}  // namespace
+
 Vec3 VectorOfKey(const MapEntity& entity, const std::string& key) {
     double read[3] = {0, 0, 0};
-    std::sscanf(ValueOfKey(entity, key).c_str(), "%lf %lf %lf", &read[0], &read[1], &read[2]);
+    const std::string& value = ValueOfKey(entity, key);
+    if (!ReadPlainVector(value, read)) {
+        read[0] = read[1] = read[2] = 0;
+        std::sscanf(value.c_str(), "%lf %lf %lf", &read[0], &read[1], &read[2]);
+    }
     return Vec3{static_cast<float>(read[0]), static_cast<float>(read[1]), static_cast<float>(read[2])};
 }
 

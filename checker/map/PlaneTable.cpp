@@ -59,8 +59,9 @@ constexpr ContentsName CONTENTS_NAMES[] = {
 void AddPlaneToHash(CheckerRun& run, int planeNumber) {
     MapPlane& plane = run.planes[static_cast<std::size_t>(planeNumber)];
     const int bucket = PlaneHashBucket(plane.dist);
-    plane.hashLink = run.planeHash[static_cast<std::size_t>(bucket)];
-    run.planeHash[static_cast<std::size_t>(bucket)] = planeNumber;
+    int& first = run.planeHash[static_cast<std::size_t>(PlaneClass(plane.normal))][static_cast<std::size_t>(bucket)];
+    plane.hashLink = first;
+    first = planeNumber;
 }
 
 MapPlane MakePlane(const Vec3& normal, double dist, int type) {
@@ -139,6 +140,16 @@ int PlaneHashBucket(double dist) {
     return (static_cast<int>(magnitude) / 8) & PLANE_HASH_MASK;
 }
 
+int PlaneClass(const Vec3& normal) {
+    for (int axis = 0; axis < 3; ++axis) {
+        const float c = normal[static_cast<std::size_t>(axis)];
+        if (c == 1.0f || c == -1.0f) {
+            return 2 * axis + (c < 0 ? 1 : 0);
+        }
+    }
+    return 6;
+}
+
 int FindPlane(CheckerRun& run, const Vec3& normal, double dist) {
     Vec3 snapped = normal;
     SnapVector(snapped);
@@ -146,10 +157,13 @@ int FindPlane(CheckerRun& run, const Vec3& normal, double dist) {
     if (std::fabs(dist - rounded) < DIST_EPSILON) {
         dist = rounded;
     }
+    // Only planes of the normal's own class can match; walking its chains alone finds the same
+    // plane as walking the whole buckets would.
+    const auto& chains = run.planeHash[static_cast<std::size_t>(PlaneClass(snapped))];
     const int bucket = PlaneHashBucket(dist);
     for (int offset = -1; offset <= 1; ++offset) {
         const int h = (bucket + offset) & PLANE_HASH_MASK;
-        for (int p = run.planeHash[static_cast<std::size_t>(h)]; p >= 0;
+        for (int p = chains[static_cast<std::size_t>(h)]; p >= 0;
              p = run.planes[static_cast<std::size_t>(p)].hashLink) {
             if (PlaneMatches(run.planes[static_cast<std::size_t>(p)], snapped, dist)) {
                 return p;

@@ -17,5 +17,9 @@ void SnapVector(Vec3& normal);
 bool PlaneMatches(const MapPlane& plane, const Vec3& normal, double dist);
 /// The hash bucket of a distance: the integer part of |dist| / 8, modulo 1024.
 int PlaneHashBucket(double dist);
+/// 0 to 5 for a normal along +x, -x, +y, -y, +z, -z; 6 for any other. Every normal in the table
+/// has been snapped, so a normal can only match one of its own class: a snapped normal is within
+/// NORMAL_EPSILON of an axis only when it is that axis.
+int PlaneClass(const Vec3& normal);
 
 }  // namespace quillon

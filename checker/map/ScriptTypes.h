@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -30,7 +31,10 @@ using WriteStep = platform::WriteStep;
 
 struct ScriptState {
     std::vector<ScriptFile> stack;  ///< the map file first, each include above its includer
-    std::string currentToken;
+    /// The last token read. It points into the text of the file it came from, or into `heldToken`
+    /// once that file has been closed.
+    std::string_view currentToken;
+    std::string heldToken;
     int errorLine = 0;
     bool mapEnded = false;  ///< the map file has ended; further reads return false at once
     /// The ended map file whose changed text waits until the map has been read without a fatal error.

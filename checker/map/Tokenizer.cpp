@@ -21,12 +21,6 @@ bool IsWhiteSpace(char byte) {
     FatalError(run, "Line %i is incomplete\n", run.script.errorLine);
 }
 
-/// While a line is scanned, messages name the line before it.
-void PassNewline(ScriptState& script, ScriptFile& file) {
-    script.errorLine = file.line;
-    ++file.line;
-}
-
 void OpenScriptFile(CheckerRun& run, const std::string& path) {
     if (run.script.stack.size() >= static_cast<std::size_t>(MAX_OPEN_SCRIPTS)) {
         FatalError(run, "script file exceeded MAX_INCLUDES");
@@ -38,100 +32,142 @@ void OpenScriptFile(CheckerRun& run, const std::string& path) {
     run.script.stack.push_back(std::move(file));
 }
 
-bool StartsLineComment(const ScriptFile& file) {
-    const char byte = file.text[file.position];
-    return byte == ';' || byte == '#' ||
-           (byte == '/' && file.position + 1 < file.end && file.text[file.position + 1] == '/');
+/// A read position in the current file, kept in locals while bytes are scanned and stored back
+/// before anything else can look at the file (a fatal error reports the line).
+struct Cursor {
+    ScriptState& script;
+    ScriptFile& file;
+    const char* text;
+    std::size_t at;
+    std::size_t end;
+    int line;
+    int errorLine;
+
+    explicit Cursor(ScriptState& state)
+        : script(state),
+          file(state.stack.back()),
+          text(file.text.data()),
+          at(file.position),
+          end(file.end),
+          line(file.line),
+          errorLine(state.errorLine) {}
+
+    /// While a line is scanned, messages name the line before it.
+    void PassNewline() {
+        errorLine = line;
+        ++line;
+    }
+
+    void Store() const {
+        file.position = at;
+        file.line = line;
+        script.errorLine = errorLine;
+    }
+};
+
+[[noreturn]] void LineIncomplete(CheckerRun& run, const Cursor& cursor) {
+    cursor.Store();
+    LineIncomplete(run);
 }
 
-bool StartsBlockComment(const ScriptFile& file) {
-    return file.text[file.position] == '/' && file.position + 1 < file.end && file.text[file.position + 1] == '*';
+bool StartsLineComment(const Cursor& cursor) {
+    const char byte = cursor.text[cursor.at];
+    return byte == ';' || byte == '#' || (byte == '/' && cursor.at + 1 < cursor.end && cursor.text[cursor.at + 1] == '/');
 }
 
-/// Steps over everything up to and including `closing`, counting newlines; false when the file ends
-/// first.
-bool SkipPast(ScriptState& script, ScriptFile& file, std::string_view closing) {
-    while (file.position < file.end) {
-        if (file.position + closing.size() <= file.end &&
-            file.text.compare(file.position, closing.size(), closing) == 0) {
-            if (closing == "\n") {
-                PassNewline(script, file);
-            }
-            file.position += closing.size();
+bool StartsBlockComment(const Cursor& cursor) {
+    return cursor.text[cursor.at] == '/' && cursor.at + 1 < cursor.end && cursor.text[cursor.at + 1] == '*';
+}
+
+/// Steps past the end of the line; false when the file ends first.
+bool SkipLine(Cursor& cursor) {
+    for (; cursor.at < cursor.end; ++cursor.at) {
+        if (cursor.text[cursor.at] == '\n') {
+            cursor.PassNewline();
+            ++cursor.at;
             return true;
         }
-        if (file.text[file.position] == '\n') {
-            PassNewline(script, file);
+    }
+    return false;
+}
+
+/// Steps past the next "*/", counting newlines; false when the file ends first.
+bool SkipBlockComment(Cursor& cursor) {
+    for (; cursor.at < cursor.end; ++cursor.at) {
+        const char byte = cursor.text[cursor.at];
+        if (byte == '*' && cursor.at + 1 < cursor.end && cursor.text[cursor.at + 1] == '/') {
+            cursor.at += 2;
+            return true;
         }
-        ++file.position;
+        if (byte == '\n') {
+            cursor.PassNewline();
+        }
     }
     return false;
 }
 
 /// Steps over white space and comments up to the start of a token; false when the file ends first.
 /// A newline or a comment is the end of the line the caller wanted to stay on.
-bool SkipToToken(CheckerRun& run, bool crossLines) {
-    ScriptState& script = run.script;
-    ScriptFile& file = script.stack.back();
+bool SkipToToken(CheckerRun& run, Cursor& cursor, bool crossLines) {
     for (;;) {
-        while (file.position < file.end && IsWhiteSpace(file.text[file.position])) {
-            if (file.text[file.position] == '\n') {
+        while (cursor.at < cursor.end && IsWhiteSpace(cursor.text[cursor.at])) {
+            if (cursor.text[cursor.at] == '\n') {
                 if (!crossLines) {
-                    LineIncomplete(run);
+                    LineIncomplete(run, cursor);
                 }
-                PassNewline(script, file);
+                cursor.PassNewline();
             }
-            ++file.position;
+            ++cursor.at;
         }
-        if (file.position >= file.end) {
+        if (cursor.at >= cursor.end) {
             return false;
         }
-        const bool lineComment = StartsLineComment(file);
-        if (!lineComment && !StartsBlockComment(file)) {
+        const bool lineComment = StartsLineComment(cursor);
+        if (!lineComment && !StartsBlockComment(cursor)) {
             return true;
         }
         if (!crossLines) {
-            LineIncomplete(run);
+            LineIncomplete(run, cursor);
         }
-        if (!lineComment) {
-            file.position += 2;
-        }
-        if (!SkipPast(script, file, lineComment ? "\n" : "*/")) {
+        if (lineComment ? !SkipLine(cursor) : (cursor.at += 2, !SkipBlockComment(cursor))) {
             return false;
         }
     }
 }
 
-void AppendTokenByte(CheckerRun& run, char byte) {
-    std::string& token = run.script.currentToken;
-    if (token.size() + 1 >= MAX_TOKEN) {
-        FatalError(run, "Token too large on line %i\n", run.script.errorLine);
-    }
-    token.push_back(byte);
+[[noreturn]] void TokenTooLarge(CheckerRun& run, const Cursor& cursor) {
+    cursor.Store();
+    FatalError(run, "Token too large on line %i\n", run.script.errorLine);
 }
 
-/// Copies the token that starts at the current position: a quoted one without its quotes (white
-/// space and comment marks are ordinary there), else up to white space or ";".
-void CopyToken(CheckerRun& run) {
-    ScriptState& script = run.script;
-    ScriptFile& file = script.stack.back();
-    script.currentToken.clear();
-    if (file.text[file.position] == '"') {
-        ++file.position;
-        while (file.position < file.end && file.text[file.position] != '"') {
-            if (file.text[file.position] == '\n') {
-                PassNewline(script, file);
+/// Takes the token that starts at the cursor: a quoted one without its quotes (white space and
+/// comment marks are ordinary there), else up to white space or ";". A token may hold
+/// MAX_TOKEN - 1 bytes.
+void TakeToken(CheckerRun& run, Cursor& cursor) {
+    const char* const text = cursor.text;
+    if (text[cursor.at] == '"') {
+        const std::size_t start = ++cursor.at;
+        for (; cursor.at < cursor.end && text[cursor.at] != '"'; ++cursor.at) {
+            if (text[cursor.at] == '\n') {
+                cursor.PassNewline();
             }
-            AppendTokenByte(run, file.text[file.position++]);
+            if (cursor.at - start + 1 >= MAX_TOKEN) {
+                TokenTooLarge(run, cursor);
+            }
         }
-        if (file.position < file.end) {
-            ++file.position;
+        run.script.currentToken = std::string_view(text + start, cursor.at - start);
+        if (cursor.at < cursor.end) {
+            ++cursor.at;
         }
         return;
     }
-    while (file.position < file.end && !IsWhiteSpace(file.text[file.position]) && file.text[file.position] != ';') {
-        AppendTokenByte(run, file.text[file.position++]);
+    const std::size_t start = cursor.at;
+    for (; cursor.at < cursor.end && !IsWhiteSpace(text[cursor.at]) && text[cursor.at] != ';'; ++cursor.at) {
+        if (cursor.at - start + 1 >= MAX_TOKEN) {
+            TokenTooLarge(run, cursor);
+        }
     }
+    run.script.currentToken = std::string_view(text + start, cursor.at - start);
 }
 
 /// Writes the changed map text back; a failure leaves the map as it was and is reported.
@@ -153,6 +189,11 @@ bool EndScriptFile(CheckerRun& run, bool crossLines) {
         LineIncomplete(run);
     }
     ScriptState& script = run.script;
+    // The last token may lie in the text about to go.
+    if (script.currentToken.data() != script.heldToken.data()) {
+        script.heldToken.assign(script.currentToken);
+        script.currentToken = script.heldToken;
+    }
     if (script.stack.size() == 1) {
         if (run.derived.fixTextures && script.stack.front().modified) {
             script.pendingWriteBack = std::move(script.stack.front());
@@ -170,6 +211,9 @@ bool EndScriptFile(CheckerRun& run, bool crossLines) {
 
 void StartScript(CheckerRun& run, const std::string& path) {
     run.script.stack.clear();
+    // Tokens point into the texts; the stack never grows past this, so they never move.
+    run.script.stack.reserve(static_cast<std::size_t>(MAX_OPEN_SCRIPTS));
+    run.script.currentToken = {};
     run.script.mapEnded = false;
     run.script.pendingWriteBack.reset();
     OpenScriptFile(run, path);
@@ -180,14 +224,19 @@ bool ReadToken(CheckerRun& run, bool crossLines) {
         if (run.script.mapEnded || run.script.stack.empty()) {
             return false;
         }
-        if (!SkipToToken(run, crossLines)) {
+        Cursor cursor(run.script);
+        const bool found = SkipToToken(run, cursor, crossLines);
+        if (found) {
+            TakeToken(run, cursor);
+        }
+        cursor.Store();
+        if (!found) {
             if (!EndScriptFile(run, crossLines)) {
                 return false;
             }
             continue;
         }
-        CopyToken(run);
-        const std::string& token = run.script.currentToken;
+        const std::string_view token = run.script.currentToken;
         // The first character settles almost every token without a string compare.
         if (token.empty() || token[0] != '$' || token != "$include") {
             return true;

@@ -23,14 +23,17 @@ struct PointClassification {
 
 PointClassification ClassifyPoints(ClipScratch& scratch, const Winding& w, const Vec3& normal, double dist,
                                    double epsilon) {
-    scratch.dists.clear();
-    scratch.sides.clear();
+    const std::size_t n = w.points.size();
+    if (scratch.dists.size() < n) {
+        scratch.dists.resize(n);
+        scratch.sides.resize(n);
+    }
     PointClassification result{};
-    for (const Vec3& p : w.points) {
-        const double d = VecDot(p, normal) - dist;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double d = VecDot(w.points[i], normal) - dist;
         const PointSide side = d > epsilon ? SideFront : (d < -epsilon ? SideBack : SideOn);
-        scratch.dists.push_back(d);
-        scratch.sides.push_back(static_cast<unsigned char>(side));
+        scratch.dists[i] = d;
+        scratch.sides[i] = static_cast<unsigned char>(side);
         ++result.counts[side];
     }
     result.dists = scratch.dists.data();
@@ -72,7 +75,7 @@ void SplitPoints(const Winding& w, const PointClassification& c, const Vec3& nor
     const std::size_t n = w.points.size();
     for (std::size_t i = 0; i < n; ++i) {
         const Vec3& p1 = w.points[i];
-        const std::size_t next = (i + 1) % n;
+        const std::size_t next = i + 1 == n ? 0 : i + 1;
         if (c.sides[i] == SideOn) {
             front.points.push_back(p1);
             if (back != nullptr) {
@@ -118,7 +121,10 @@ Winding DuplicateWinding(const Winding& w) {
     return copy;
 }
 
-Winding BaseWindingForPlane(CheckerRun& run, const Vec3& normal, double dist) {
+namespace {
+
+/// The four corners of the base winding.
+void BaseCorners(CheckerRun& run, const Vec3& normal, double dist, Vec3* corners) {
     int axis = -1;
     double largest = -1;
     for (int i = 0; i < 3; ++i) {
@@ -143,17 +149,89 @@ Winding BaseWindingForPlane(CheckerRun& run, const Vec3& normal, double dist) {
     }
     const std::array<double, 3> right{up[1] * n[2] - up[2] * n[1], up[2] * n[0] - up[0] * n[2],
                                       up[0] * n[1] - up[1] * n[0]};
-    Winding w = NewWinding(4);
     const double signs[4][2] = {{-1, 1}, {1, 1}, {1, -1}, {-1, -1}};  // (right, up) per corner
     for (const auto& sign : signs) {
-        Vec3 p{};
+        Vec3& p = *corners++;
         for (int i = 0; i < 3; ++i) {
             const double value = n[i] * dist + sign[0] * right[i] * BASE_WINDING_HALF_SIZE +
                                  sign[1] * up[i] * BASE_WINDING_HALF_SIZE;
             p[i] = WithoutNegativeZero(static_cast<float>(value));
         }
-        w.points.push_back(p);
     }
+}
+
+}  // namespace
+
+Winding BaseWindingForPlane(CheckerRun& run, const Vec3& normal, double dist) {
+    Winding w;
+    w.points.resize(4);
+    BaseCorners(run, normal, dist, w.points.data());
+    return w;
+}
+
+FrontCutter::FrontCutter(CheckerRun& run, const Vec3& normal, double dist) : count(4) {
+    BaseCorners(run, normal, dist, buffers[0].data());
+}
+
+bool FrontCutter::Cut(CheckerRun& run, const Vec3& normal, double dist) {
+    if (empty) {
+        return false;
+    }
+    const Vec3* const in = buffers[static_cast<std::size_t>(current)].data();
+    const int n = count;
+    double dists[CAPACITY];
+    unsigned char sides[CAPACITY];
+    int fronts = 0;
+    int backs = 0;
+    for (int i = 0; i < n; ++i) {
+        const double d = VecDot(in[i], normal) - dist;
+        const PointSide side = d > 0 ? SideFront : (d < 0 ? SideBack : SideOn);
+        dists[i] = d;
+        sides[i] = static_cast<unsigned char>(side);
+        fronts += side == SideFront ? 1 : 0;
+        backs += side == SideBack ? 1 : 0;
+    }
+    if (fronts == 0) {
+        empty = true;
+        return false;
+    }
+    if (backs == 0) {
+        return true;
+    }
+    Vec3* const out = buffers[static_cast<std::size_t>(1 - current)].data();
+    int kept = 0;
+    for (int i = 0; i < n; ++i) {
+        const int next = i + 1 == n ? 0 : i + 1;
+        if (sides[i] == SideOn) {
+            out[kept++] = in[i];
+            continue;
+        }
+        if (sides[i] == SideFront) {
+            out[kept++] = in[i];
+        }
+        if (sides[next] == SideOn || sides[next] == sides[i]) {
+            continue;
+        }
+        out[kept++] = CrossingPoint(in[i], in[next], dists[i], dists[next], normal, dist);
+    }
+    if (kept > n + 4) {
+        FatalError(run, "ClipWinding: points exceeded estimate");
+    }
+    if (kept > MAX_POINTS_ON_WINDING) {
+        FatalError(run, "ClipWinding: MAX_POINTS_ON_WINDING");
+    }
+    current = 1 - current;
+    count = kept;
+    return true;
+}
+
+std::optional<Winding> FrontCutter::Result() const {
+    if (empty) {
+        return std::nullopt;
+    }
+    const Vec3* const points = buffers[static_cast<std::size_t>(current)].data();
+    Winding w;
+    w.points.assign(points, points + count);
     return w;
 }
 
@@ -175,27 +253,6 @@ ClippedWinding ClipWinding(CheckerRun& run, const Winding& w, const Vec3& normal
     CheckClipResult(run, result.front, estimate);
     CheckClipResult(run, result.back, estimate);
     return result;
-}
-
-std::optional<Winding> ClipWindingFront(CheckerRun& run, Winding&& w, const Vec3& normal, double dist,
-                                        double epsilon) {
-    ClipScratch& scratch = run.clipScratch;
-    const PointClassification c = ClassifyPoints(scratch, w, normal, dist, epsilon);
-    if (c.counts[SideFront] == 0) {
-        return std::nullopt;
-    }
-    if (c.counts[SideBack] == 0) {
-        return std::move(w);
-    }
-    const int estimate = w.numPoints() + 4;
-    std::optional<Winding> front = std::move(scratch.spare);
-    front->points.clear();
-    front->points.reserve(static_cast<std::size_t>(estimate));
-    SplitPoints(w, c, normal, dist, *front, nullptr);
-    // The cut winding's storage becomes the spare for the next cut.
-    scratch.spare = std::move(w);
-    CheckClipResult(run, front, estimate);
-    return front;
 }
 
 double AreaOfWinding(const Winding& w) {

@@ -2,6 +2,7 @@
 // A convex polygon in 3-D, owned by exactly one holder; copies are deep. "No winding" is an empty
 // std::optional<Winding>.
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -21,12 +22,11 @@ struct Winding {
     int numPoints() const { return static_cast<int>(points.size()); }
 };
 
-/// Buffers the clipping functions reuse from cut to cut, so that cutting a winding allocates nothing
+/// Buffers ClipWinding reuses from cut to cut, so that classifying the points allocates nothing
 /// once they have grown to the largest winding met.
 struct ClipScratch {
     std::vector<double> dists;
     std::vector<unsigned char> sides;
-    Winding spare;
 };
 
 /// The two parts of a winding cut by a plane; either may be none.
@@ -45,10 +45,25 @@ Winding DuplicateWinding(const Winding& w);
 Winding BaseWindingForPlane(CheckerRun& run, const Vec3& normal, double dist);
 /// Cuts `w` by the plane; `w` itself is not changed.
 ClippedWinding ClipWinding(CheckerRun& run, const Winding& w, const Vec3& normal, double dist, double epsilon);
-/// Keeps the part of `w` in front of the plane; none when nothing lies in front. The result takes
-/// over the storage of `w` or of a spare buffer in `run`, whichever holds it.
-std::optional<Winding> ClipWindingFront(CheckerRun& run, Winding&& w, const Vec3& normal, double dist,
-                                        double epsilon);
+
+/// The front part of a plane's base winding after cuts by a series of planes, worked out in
+/// fixed buffers: the same points as BaseWindingForPlane followed by ClipWinding's front part for
+/// each plane, without the allocations.
+class FrontCutter {
+public:
+    FrontCutter(CheckerRun& run, const Vec3& normal, double dist);
+    /// Keeps the part in front of the plane; false once nothing is left.
+    bool Cut(CheckerRun& run, const Vec3& normal, double dist);
+    /// The winding left, or none.
+    std::optional<Winding> Result() const;
+
+private:
+    static constexpr int CAPACITY = 2 * MAX_POINTS_ON_WINDING + 8;
+    std::array<std::array<Vec3, CAPACITY>, 2> buffers;
+    int current = 0;
+    int count = 0;
+    bool empty = false;
+};
 
 double AreaOfWinding(const Winding& w);
 /// True when fewer than 3 edges are longer than TINY_EDGE_LENGTH.

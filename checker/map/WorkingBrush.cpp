@@ -35,12 +35,14 @@ std::pair<double, double> ReachPastPlane(const WorkingBrush& brush, const MapPla
 
 /// The polygon of the brush on the splitting plane, or none.
 std::optional<Winding> SplitFace(CheckerRun& run, const WorkingBrush& brush, const MapPlane& plane) {
-    std::optional<Winding> w = BaseWindingForPlane(run, plane.normal, plane.dist);
-    for (std::size_t i = 0; i < brush.sides.size() && w; ++i) {
-        const MapPlane flipped = run.planes[static_cast<std::size_t>(brush.sides[i].planeNumber ^ 1)];
-        w = ClipWindingFront(run, std::move(*w), flipped.normal, flipped.dist, 0);
+    FrontCutter cutter(run, plane.normal, plane.dist);
+    for (std::size_t i = 0; i < brush.sides.size(); ++i) {
+        const MapPlane& flipped = run.planes[static_cast<std::size_t>(brush.sides[i].planeNumber ^ 1)];
+        if (!cutter.Cut(run, flipped.normal, flipped.dist)) {
+            break;
+        }
     }
-    return w;
+    return cutter.Result();
 }
 
 bool IsUsablePiece(const WorkingBrush& piece) {

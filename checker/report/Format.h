@@ -8,3 +8,12 @@
 #endif
 
 #include <cstdio>
+
+#include <string>
+
+namespace quillon {
+
+/// Appends `value` exactly as printf's "%g" writes it.
+void AppendG(std::string& text, double value);
+
+}  // namespace quillon

@@ -3,6 +3,9 @@
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
 
 #include "checker/driver/CheckerRun.h"
 #include "checker/driver/EntityClasses.h"
@@ -23,6 +26,134 @@ void BeginSection(CheckerRun& run, int& counter, const char* banner) {
         ReportPrint(run, "%s", banner);
     }
     ++counter;
+}
+
+// The conversions below hand one piece of a checked format on to snprintf.
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+#endif
+
+/// Appends what one conversion of a printf format writes; `spec` runs from the "%" to the
+/// conversion letter. False for a conversion it does not take (the caller then leaves it to
+/// vfprintf).
+bool AppendConversion(std::string& text, std::string_view spec, va_list& arguments) {
+    const char conversion = spec.back();
+    const bool plain = spec.size() == 2;
+    const std::string owned(spec);
+    char buffer[512];
+    int length = -1;
+    if (spec.find('*') != std::string_view::npos || spec.find_first_of("hjztL") != std::string_view::npos) {
+        return false;
+    }
+    const bool isLong = spec.find('l') != std::string_view::npos;
+    const bool isLongLong = spec.find("ll") != std::string_view::npos;
+    switch (conversion) {
+        case 'd':
+        case 'i':
+            if (isLongLong) {
+                length = std::snprintf(buffer, sizeof buffer, owned.c_str(), va_arg(arguments, long long));
+            } else if (isLong) {
+                length = std::snprintf(buffer, sizeof buffer, owned.c_str(), va_arg(arguments, long));
+            } else if (plain) {
+                text += std::to_string(va_arg(arguments, int));
+                return true;
+            } else {
+                length = std::snprintf(buffer, sizeof buffer, owned.c_str(), va_arg(arguments, int));
+            }
+            break;
+        case 'u':
+        case 'x':
+        case 'X':
+        case 'o':
+            if (isLongLong) {
+                length = std::snprintf(buffer, sizeof buffer, owned.c_str(), va_arg(arguments, unsigned long long));
+            } else if (isLong) {
+                length = std::snprintf(buffer, sizeof buffer, owned.c_str(), va_arg(arguments, unsigned long));
+            } else {
+                length = std::snprintf(buffer, sizeof buffer, owned.c_str(), va_arg(arguments, unsigned));
+            }
+            break;
+        case 'c':
+            length = std::snprintf(buffer, sizeof buffer, owned.c_str(), va_arg(arguments, int));
+            break;
+        case 's': {
+            const char* value = va_arg(arguments, const char*);
+            if (value == nullptr) {
+                return false;
+            }
+            if (plain) {
+                text += value;
+                return true;
+            }
+            const int needed = std::snprintf(nullptr, 0, owned.c_str(), value);
+            if (needed < 0) {
+                return false;
+            }
+            std::string formatted(static_cast<std::size_t>(needed) + 1, '\0');
+            std::snprintf(formatted.data(), formatted.size(), owned.c_str(), value);
+            text.append(formatted.data(), static_cast<std::size_t>(needed));
+            return true;
+        }
+        case 'g':
+            if (plain) {
+                AppendG(text, va_arg(arguments, double));
+                return true;
+            }
+            [[fallthrough]];
+        case 'f':
+        case 'e':
+        case 'G':
+        case 'E':
+            length = std::snprintf(buffer, sizeof buffer, owned.c_str(), va_arg(arguments, double));
+            break;
+        default:
+            return false;
+    }
+    if (length < 0 || length >= static_cast<int>(sizeof buffer)) {
+        return false;
+    }
+    text.append(buffer, static_cast<std::size_t>(length));
+    return true;
+}
+
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+
+/// What vfprintf would write for the format, put together with the common conversions ("%s",
+/// "%i", "%d", "%g") written directly; false when the format holds a conversion it leaves to
+/// vfprintf, with `arguments` then used up.
+bool FormatInto(std::string& text, const char* format, va_list arguments) {
+    text.clear();
+    va_list rest;
+    va_copy(rest, arguments);
+    bool done = true;
+    for (const char* at = format; *at != '\0';) {
+        if (*at != '%') {
+            const char* next = std::strchr(at, '%');
+            const std::size_t length = next == nullptr ? std::strlen(at) : static_cast<std::size_t>(next - at);
+            text.append(at, length);
+            at += length;
+            continue;
+        }
+        if (at[1] == '%') {
+            text += '%';
+            at += 2;
+            continue;
+        }
+        const char* end = at + 1;
+        while (*end != '\0' && std::strchr("-+ #0123456789.*hljztL", *end) != nullptr) {
+            ++end;
+        }
+        if (*end == '\0' || !AppendConversion(text, std::string_view(at, static_cast<std::size_t>(end - at) + 1), rest)) {
+            done = false;
+            break;
+        }
+        at = end + 1;
+    }
+    va_end(rest);
+    return done;
 }
 
 void PrintOriginalSides(CheckerRun& run, const MapBrush& brush) {
@@ -86,8 +217,22 @@ void ReportPrint(CheckerRun& run, const char* format, ...) {
     }
     va_list arguments;
     va_start(arguments, format);
-    std::vfprintf(run.report, format, arguments);
+    va_list again;
+    va_copy(again, arguments);
+    static std::string text;
+    if (FormatInto(text, format, arguments)) {
+        std::fwrite(text.data(), 1, text.size(), run.report);
+    } else {
+        std::vfprintf(run.report, format, again);
+    }
+    va_end(again);
     va_end(arguments);
+}
+
+void ReportWrite(CheckerRun& run, std::string_view text) {
+    if (run.report != nullptr) {
+        std::fwrite(text.data(), 1, text.size(), run.report);
+    }
 }
 
 void BeginBspErrors(CheckerRun& run) {

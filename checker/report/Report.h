@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "checker/map/MapTypes.h"
 #include "checker/report/Format.h"
@@ -13,6 +14,8 @@ struct CheckerRun;
 
 /// Writes formatted text to the run's report stream.
 void ReportPrint(CheckerRun& run, const char* format, ...) QUILLON_PRINTF(2, 3);
+/// Writes text as it is to the run's report stream.
+void ReportWrite(CheckerRun& run, std::string_view text);
 
 void BeginBspErrors(CheckerRun& run);
 void BeginRuntimeErrors(CheckerRun& run);

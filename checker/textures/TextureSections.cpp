@@ -55,15 +55,19 @@ public:
     const std::string& Of(const CheckerRun& run, const MapBrush& brush) {
         std::string& text = texts[static_cast<std::size_t>(&brush - run.brushes.data())];
         if (text.empty()) {
-            char buffer[256];
-            std::snprintf(buffer, sizeof buffer, "( %g %g %g ) to ( %g %g %g )", static_cast<double>(brush.mins[0]),
-                          static_cast<double>(brush.mins[1]), static_cast<double>(brush.mins[2]),
-                          static_cast<double>(brush.maxs[0]), static_cast<double>(brush.maxs[1]),
-                          static_cast<double>(brush.maxs[2]));
-            text = buffer;
+            text = "( ";
+            for (const Vec3* corner : {&brush.mins, &brush.maxs}) {
+                for (const float coordinate : *corner) {
+                    AppendG(text, static_cast<double>(coordinate));
+                    text += ' ';
+                }
+                text += corner == &brush.mins ? ") to ( " : ")";
+            }
         }
         return text;
     }
+
+    std::string line;  ///< the line being put together, kept for its storage
 
 private:
     std::vector<std::string> texts;
@@ -71,8 +75,18 @@ private:
 
 void PrintBrushLine(CheckerRun& run, BrushBoxTexts& boxes, int entityNumber, int brushNumber, const MapBrush& brush,
                     const char* suffix) {
-    ReportPrint(run, "\tentity %i, brush %i, bounding box: %s%s\n", entityNumber, brushNumber,
-                boxes.Of(run, brush).c_str(), suffix);
+    // "\tentity %i, brush %i, bounding box: %s%s\n", put together here: these lines can number
+    // hundreds of thousands.
+    std::string& line = boxes.line;
+    line = "\tentity ";
+    line += std::to_string(entityNumber);
+    line += ", brush ";
+    line += std::to_string(brushNumber);
+    line += ", bounding box: ";
+    line += boxes.Of(run, brush);
+    line += suffix;
+    line += '\n';
+    ReportWrite(run, line);
 }
 
 /// What a brush's faces say about one texture.

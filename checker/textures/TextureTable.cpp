@@ -65,7 +65,7 @@ std::optional<int> LookUpTexture(CheckerRun& run, const std::string& lowerName) 
     if (found == run.textureIndex.end()) {
         return std::nullopt;
     }
-    if (LowerCased(run.textures[static_cast<std::size_t>(found->second)].name) != lowerName) {
+    if (!SameTextureName(run.textures[static_cast<std::size_t>(found->second)].name, lowerName)) {
         run.textureIndex.clear();
         return LookUpTexture(run, lowerName);
     }
@@ -130,10 +130,18 @@ std::optional<std::string> FindTextureFile(const std::string& textureDir, const 
 }
 
 int FindOrAddTexture(CheckerRun& run, const std::string& name) {
+    // Names are unique in the table up to case, so a match by name is the one entry there is.
+    const int last = run.lastTexture;
+    if (last >= 0 && last < static_cast<int>(run.textures.size()) &&
+        SameTextureName(run.textures[static_cast<std::size_t>(last)].name, name)) {
+        return last;
+    }
     if (const std::optional<int> found = LookUpTexture(run, LowerCased(name))) {
+        run.lastTexture = *found;
         return *found;
     }
     const int first = AppendTexture(run, name);
+    run.lastTexture = first;
     // The frames of an animation follow their first frame; a loop ends at the first name present.
     std::string next = run.textures[static_cast<std::size_t>(first)].nextFrame;
     while (!next.empty() && !LookUpTexture(run, LowerCased(next))) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -12,6 +14,7 @@
 #include "checker/map/PlaneTable.h"
 #include "checker/map/Vector.h"
 #include "checker/map/Winding.h"
+#include "checker/report/Format.h"
 
 namespace quillon {
 
@@ -286,15 +289,27 @@ TEST(ClipWinding, PartOverSixtyFourPointsIsFatal) {
     EXPECT_EQ(test::FatalMessageOf([&] { ClipWinding(run, circle, {1, 0, 0}, 99.9, 0); }), "ClipWinding: MAX_POINTS_ON_WINDING");
 }
 
-TEST(ClipWindingFront, KeepsTheWindingWhenNothingIsBehindAndDropsItWhenNothingIsInFront) {
+TEST(FrontCutter, KeepsWhatNothingCutsDropsWhatNothingIsInFrontOfAndStopsPastSixtyFourPoints) {
     CheckerRun run;
-    std::optional<Winding> kept = ClipWindingFront(run, Square(), {1, 0, 0}, -1, 0);
-    ASSERT_TRUE(kept);
-    EXPECT_EQ(kept->points, Square().points);
-    EXPECT_FALSE(ClipWindingFront(run, Square(), {1, 0, 0}, 64, 0));
-    const std::optional<Winding> cut = ClipWindingFront(run, Square(), {0, 1, 0}, 16, 0);
-    ASSERT_TRUE(cut);
-    EXPECT_DOUBLE_EQ(AreaOfWinding(*cut), 48.0 * 64);
+    const Vec3 up{0, 0, 1};
+    FrontCutter kept(run, up, 0);
+    ASSERT_TRUE(kept.Cut(run, {1, 0, 0}, -10000));
+    EXPECT_EQ(kept.Result()->points, BaseWindingForPlane(run, up, 0).points);
+    FrontCutter square(run, up, 0);
+    for (const Vec3& normal : {Vec3{1, 0, 0}, Vec3{-1, 0, 0}, Vec3{0, 1, 0}, Vec3{0, -1, 0}}) {
+        ASSERT_TRUE(square.Cut(run, normal, normal[0] + normal[1] < 0 ? -64 : 0));
+    }
+    EXPECT_DOUBLE_EQ(AreaOfWinding(*square.Result()), 4096);
+    EXPECT_FALSE(square.Cut(run, {1, 0, 0}, 100));
+    EXPECT_FALSE(square.Result());
+    FrontCutter polygon(run, up, 0);
+    EXPECT_EQ(test::FatalMessageOf([&] {
+                  for (int i = 0; i < 70; ++i) {
+                      const double angle = 2 * 3.14159265358979 * i / 70;
+                      polygon.Cut(run, {static_cast<float>(-std::cos(angle)), static_cast<float>(-std::sin(angle)), 0}, -100);
+                  }
+              }),
+              "ClipWinding: MAX_POINTS_ON_WINDING");
 }
 
 TEST(AreaOfWinding, SquareAndTriangle) {
@@ -352,6 +367,34 @@ TEST(Coordinates, RandomDecimalsReadLikeStrtod) {
             token += "." + fraction;
         }
         ASSERT_TRUE(ReadsLikeStrtod(token));
+    }
+}
+
+// Coordinates are written like "%g" writes them: random float bit patterns, quarters and thousandths
+// near the six-digit boundaries, their neighbours, and exact ties that round to even.
+TEST(Coordinates, WrittenLikePrintf) {
+    std::mt19937 random(7);
+    const auto writesLikePrintf = [](float value) {
+        std::string text;
+        AppendG(text, static_cast<double>(value));
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%g", static_cast<double>(value));
+        return text == expected ? ::testing::AssertionSuccess()
+                                : ::testing::AssertionFailure() << text << " instead of " << expected;
+    };
+    for (const float value : {0.0f, -0.0f, 1000.125f, 1000.375f, 0.0001f, 0.00009999f, 999999.5f, 99999.95f, 1e6f,
+                              123456.5f, 9.999995f, -1304.75f, 1e-20f, 3e30f}) {
+        ASSERT_TRUE(writesLikePrintf(value));
+    }
+    for (int i = 0; i < 100000; ++i) {
+        std::uint32_t bits = random();
+        float value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        const float quarter = static_cast<float>(static_cast<int>(random() % 4000000) - 2000000) / 4.0f;
+        const float thousandth = static_cast<float>(static_cast<int>(random() % 20000000) - 10000000) / 1000.0f;
+        for (const float sample : {value, quarter, std::nextafter(quarter, 1e9f), thousandth}) {
+            ASSERT_TRUE(std::isnan(sample) || writesLikePrintf(sample));
+        }
     }
 }
 

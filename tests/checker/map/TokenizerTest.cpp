@@ -20,7 +20,7 @@ protected:
     /// Every token to the end of the script, each allowed on a later line.
     Tokens AllTokens() {
         while (ReadToken(run, true)) {
-            tokens.push_back(run.script.currentToken);
+            tokens.emplace_back(run.script.currentToken);
         }
         return tokens;
     }
@@ -132,7 +132,7 @@ TEST_F(TokenizerTest, SameLineReadsFindTokensOnThatLine) {
     Tokens rest;
     for (int i = 0; i < 4; ++i) {
         ASSERT_TRUE(ReadToken(run, false));
-        rest.push_back(run.script.currentToken);
+        rest.emplace_back(run.script.currentToken);
     }
     EXPECT_EQ(rest, (Tokens{"1", "2", "3", ")"}));
     EXPECT_EQ(run.script.errorLine, 1);
