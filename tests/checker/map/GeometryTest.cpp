@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -18,17 +19,9 @@
 
 namespace quillon {
 
-void PrintTo(const Winding& w, std::ostream* out) {
-    *out << "{";
-    for (const Vec3& p : w.points) {
-        *out << " (" << p[0] << " " << p[1] << " " << p[2] << ")";
-    }
-    *out << " }";
-}
-
 namespace {
 
-TEST(VecNormalize, ScalesToUnitLengthAndReturnsTheLength) {
+TEST(VecNormalize, ScalesToUnitLengthAndReturnsTheLengthAndRoundToNearestRoundsHalfwayUp) {
     Vec3 out{};
     EXPECT_FLOAT_EQ(VecNormalize({3, 0, -4}, out), 5.0f);
     EXPECT_FLOAT_EQ(out[0], 0.6f);
@@ -40,9 +33,7 @@ TEST(VecNormalize, ScalesToUnitLengthAndReturnsTheLength) {
     out = {1, 1, 1};
     EXPECT_EQ(VecNormalize({0, 0, 0}, out), 0.0f);
     EXPECT_EQ(out, (Vec3{0, 0, 0}));
-}
-
-TEST(RoundToNearest, RoundsHalfwayValuesUp) {
+    // Halfway values round up.
     EXPECT_EQ(RoundToNearest(2.5), 3.0);
     EXPECT_EQ(RoundToNearest(-2.5), -2.0);
     EXPECT_EQ(RoundToNearest(-0.4), 0.0);
@@ -89,29 +80,16 @@ TEST(FindPlane, SnapsNearlyAxialNormalsAndNearlyWholeDistances) {
     EXPECT_NE(FindPlane(run, {0.99997f, 0.0077f, 0}, 32), plane);
 }
 
-struct BorderCase {
-    const char* name;
-    double stored;
-    double query;
-};
-
-class FindPlaneBorderTest : public ::testing::TestWithParam<BorderCase> {};
-
-TEST_P(FindPlaneBorderTest, PlaneWithinToleranceIsFoundAgainAcrossABucketBorder) {
-    CheckerRun run;
-    const BorderCase& c = GetParam();
-    const Vec3 normal{0.6f, 0, 0.8f};
-    const int plane = FindPlane(run, normal, c.stored);
-    EXPECT_EQ(FindPlane(run, normal, c.query), plane);
-    EXPECT_EQ(run.planes.size(), 2u);
+TEST(FindPlane, PlaneWithinToleranceIsFoundAgainAcrossABucketBorder) {
+    // Below and above 8, the wrap of the last bucket, the negative side, around zero.
+    for (const auto& [stored, query] : {std::pair{8.0, 7.993}, {7.992, 8.006}, {8191.995, 8192.004}, {-16.004, -15.993},
+                                       {0.004, -0.005}}) {
+        CheckerRun run;
+        const int plane = FindPlane(run, {0.6f, 0, 0.8f}, stored);
+        EXPECT_EQ(FindPlane(run, {0.6f, 0, 0.8f}, query), plane) << stored;
+        EXPECT_EQ(run.planes.size(), 2u) << stored;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Borders, FindPlaneBorderTest,
-    ::testing::Values(BorderCase{"BelowEight", 8, 7.993}, BorderCase{"AboveEight", 7.992, 8.006},
-                      BorderCase{"WrapOfTheLastBucket", 8191.995, 8192.004},
-                      BorderCase{"NegativeSide", -16.004, -15.993}, BorderCase{"AroundZero", 0.004, -0.005}),
-    [](const ::testing::TestParamInfo<BorderCase>& tpi) { return std::string(tpi.param.name); });
 
 TEST(FindPlane, ThePlaneTableHoldsAtMost32768Pairs) {
     CheckerRun run;
@@ -138,22 +116,14 @@ TEST(PlaneThroughPoints, FacesTheSideTheThreePointsWindTowards) {
     EXPECT_EQ(PlaneThroughPoints(run, {0, 1, 64}, {0, 0, 64}, {1, 0, 64}), top ^ 1);
 }
 
-struct TypeCase {
-    Vec3 normal;
-    int type;
-};
-
-class PlaneTypeTest : public ::testing::TestWithParam<TypeCase> {};
-
-TEST_P(PlaneTypeTest, AxialOrLargestComponent) {
-    EXPECT_EQ(PlaneTypeOfNormal(GetParam().normal), GetParam().type);
+TEST(PlaneTypeOfNormal, AxialOrLargestComponent) {
+    const std::pair<Vec3, int> rows[] = {{{1, 0, 0}, 0},         {{0, -1, 0}, 1},         {{0, 0, -1}, 2},
+                                         {{0.8f, 0.6f, 0}, 3},   {{0.6f, -0.8f, 0}, 4},   {{0, 0.6f, -0.8f}, 5},
+                                         {{0.6f, 0.6f, 0.52915f}, 3}, {{0.5f, 0.6f, 0.6f}, 4}};
+    for (const auto& [normal, type] : rows) {
+        EXPECT_EQ(PlaneTypeOfNormal(normal), type) << normal[0] << " " << normal[1] << " " << normal[2];
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Normals, PlaneTypeTest,
-                         ::testing::Values(TypeCase{{1, 0, 0}, 0}, TypeCase{{0, -1, 0}, 1}, TypeCase{{0, 0, -1}, 2},
-                                           TypeCase{{0.8f, 0.6f, 0}, 3}, TypeCase{{0.6f, -0.8f, 0}, 4},
-                                           TypeCase{{0, 0.6f, -0.8f}, 5}, TypeCase{{0.6f, 0.6f, 0.52915f}, 3},
-                                           TypeCase{{0.5f, 0.6f, 0.6f}, 4}));
 
 TEST(ContentsNames, NamesFollowAscendingBitValue) {
     EXPECT_EQ(ContentsNames(0), "None");
@@ -176,44 +146,27 @@ Winding Square() {
 }
 
 bool HasPoint(const Winding& w, const Vec3& p) {
-    for (const Vec3& q : w.points) {
-        if (std::fabs(q[0] - p[0]) < 1e-4f && std::fabs(q[1] - p[1]) < 1e-4f && std::fabs(q[2] - p[2]) < 1e-4f) {
-            return true;
+    return std::find(w.points.begin(), w.points.end(), p) != w.points.end();
+}
+
+TEST(BaseWindingForPlane, GivesAHugeSquareOnThePlaneFacingItsNormal) {
+    const std::pair<Vec3, float> rows[] = {{{1, 0, 0}, 16}, {{-1, 0, 0}, 16}, {{0, 1, 0}, -32},      {{0, -1, 0}, 0},
+                                           {{0, 0, 1}, 64}, {{0, 0, -1}, -8}, {{0.6f, 0.8f, 0}, 40}};
+    for (const auto& [normal, dist] : rows) {
+        SCOPED_TRACE(::testing::Message() << normal[0] << " " << normal[1] << " " << normal[2] << " " << dist);
+        CheckerRun run;
+        const Winding w = BaseWindingForPlane(run, normal, dist);
+        ASSERT_EQ(w.numPoints(), 4);
+        for (int i = 0; i < 4; ++i) {
+            const Vec3& p = w.points[static_cast<std::size_t>(i)];
+            EXPECT_NEAR(VecDot(p, normal), dist, 0.01);
+            // Each side is 16384 long, so the square covers every legal coordinate.
+            EXPECT_NEAR(VecLength(VecSubtract(w.points[static_cast<std::size_t>((i + 1) % 4)], p)), 16384, 0.05);
         }
+        // The points wind so that the plane through them is the plane itself.
+        EXPECT_EQ(PlaneThroughPoints(run, w.points[0], w.points[1], w.points[2]), FindPlane(run, normal, dist));
     }
-    return false;
 }
-
-struct PlaneCase {
-    Vec3 normal;
-    float dist;
-};
-
-class BaseWindingForPlaneTest : public ::testing::TestWithParam<PlaneCase> {};
-
-TEST_P(BaseWindingForPlaneTest, GivesAHugeSquareOnThePlaneFacingItsNormal) {
-    CheckerRun run;
-    const PlaneCase& c = GetParam();
-    const Winding w = BaseWindingForPlane(run, c.normal, c.dist);
-    ASSERT_EQ(w.numPoints(), 4);
-    for (const Vec3& p : w.points) {
-        EXPECT_NEAR(VecDot(p, c.normal), c.dist, 0.01) << ::testing::PrintToString(w);
-    }
-    // Each side is 16384 long, so the square covers every legal coordinate.
-    for (int i = 0; i < 4; ++i) {
-        const Vec3 edge = VecSubtract(w.points[static_cast<std::size_t>((i + 1) % 4)], w.points[static_cast<std::size_t>(i)]);
-        EXPECT_NEAR(VecLength(edge), 16384, 0.05);
-    }
-    // The points wind so that the plane through them is the plane itself.
-    const int plane = PlaneThroughPoints(run, w.points[0], w.points[1], w.points[2]);
-    EXPECT_EQ(plane, FindPlane(run, c.normal, c.dist));
-}
-
-INSTANTIATE_TEST_SUITE_P(AxialAndOblique, BaseWindingForPlaneTest,
-                         ::testing::Values(PlaneCase{{1, 0, 0}, 16}, PlaneCase{{-1, 0, 0}, 16},
-                                           PlaneCase{{0, 1, 0}, -32}, PlaneCase{{0, -1, 0}, 0},
-                                           PlaneCase{{0, 0, 1}, 64}, PlaneCase{{0, 0, -1}, -8},
-                                           PlaneCase{{0.6f, 0.8f, 0}, 40}));
 
 TEST(BaseWindingForPlane, NormalWithoutComparableComponentIsFatal) {
     CheckerRun run;
@@ -239,36 +192,24 @@ TEST(ClipWinding, PlaneThroughTheMiddleSplitsTheAreaAndUsesTheExactAxialDistance
     EXPECT_TRUE(HasPoint(*parts.back, {16, 64, 0}));
 }
 
-struct MissCase {
-    const char* name;
-    Vec3 normal;
-    double dist;
-    double epsilon;
-    bool front;  ///< the whole winding is the front part
-};
-
-class ClipWindingMissTest : public ::testing::TestWithParam<MissCase> {};
-
-TEST_P(ClipWindingMissTest, WholeWindingGoesToOneSide) {
-    CheckerRun run;
-    const MissCase& c = GetParam();
-    const ClippedWinding parts = ClipWinding(run, Square(), c.normal, c.dist, c.epsilon);
-    EXPECT_EQ(parts.front.has_value(), c.front);
-    EXPECT_EQ(parts.back.has_value(), !c.front);
-    const Winding& whole = c.front ? *parts.front : *parts.back;
-    EXPECT_EQ(whole.points, Square().points);
+TEST(ClipWinding, WholeWindingGoesToOneSide) {
+    struct Row {
+        Vec3 normal;
+        double dist, epsilon;
+        bool front;  ///< the whole winding is the front part
+    };
+    // Plane beyond the winding, before it, on an edge, an edge within the on-epsilon, the winding's own plane.
+    for (const Row& row : {Row{{1, 0, 0}, 100, 0, false}, Row{{1, 0, 0}, -100, 0, true}, Row{{1, 0, 0}, 64, 0, false},
+                           Row{{1, 0, 0}, 63.95, 0.1, false}, Row{{0, 0, 1}, 0, 0, false}}) {
+        CheckerRun run;
+        const ClippedWinding parts = ClipWinding(run, Square(), row.normal, row.dist, row.epsilon);
+        ASSERT_EQ(parts.front.has_value(), row.front) << row.dist;
+        ASSERT_EQ(parts.back.has_value(), !row.front) << row.dist;
+        EXPECT_EQ((row.front ? *parts.front : *parts.back).points, Square().points) << row.dist;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Planes, ClipWindingMissTest,
-    ::testing::Values(MissCase{"PlaneBeyondTheWinding", {1, 0, 0}, 100, 0, false},
-                      MissCase{"PlaneBeforeTheWinding", {1, 0, 0}, -100, 0, true},
-                      MissCase{"PlaneOnAnEdge", {1, 0, 0}, 64, 0, false},
-                      MissCase{"EdgeWithinTheOnEpsilon", {1, 0, 0}, 63.95, 0.1, false},
-                      MissCase{"PlaneOfTheWindingItself", {0, 0, 1}, 0, 0, false}),
-    [](const ::testing::TestParamInfo<MissCase>& tpi) { return std::string(tpi.param.name); });
-
-TEST(ClipWinding, PartOverTheEstimateIsFatal) {
+TEST(ClipWinding, PartOverTheEstimateOrOverSixtyFourPointsIsFatal) {
     CheckerRun run;
     // A zig-zag of ten points alternately in front of and behind x = 0.
     Winding zigzag;
@@ -276,10 +217,6 @@ TEST(ClipWinding, PartOverTheEstimateIsFatal) {
         zigzag.points.push_back({i % 2 == 0 ? 1.0f : -1.0f, static_cast<float>(i), 0});
     }
     EXPECT_EQ(test::FatalMessageOf([&] { ClipWinding(run, zigzag, {1, 0, 0}, 0, 0); }), "ClipWinding: points exceeded estimate");
-}
-
-TEST(ClipWinding, PartOverSixtyFourPointsIsFatal) {
-    CheckerRun run;
     Winding circle;
     for (int i = 0; i < MAX_POINTS_ON_WINDING; ++i) {
         const double angle = 2 * 3.14159265358979 * i / MAX_POINTS_ON_WINDING;
@@ -312,13 +249,10 @@ TEST(FrontCutter, KeepsWhatNothingCutsDropsWhatNothingIsInFrontOfAndStopsPastSix
               "ClipWinding: MAX_POINTS_ON_WINDING");
 }
 
-TEST(AreaOfWinding, SquareAndTriangle) {
+TEST(AreaOfWinding, SquareAndTriangleAndTinyWindingsCountOnlyEdgesLongerThanTwoTenths) {
     EXPECT_DOUBLE_EQ(AreaOfWinding(Square()), 4096);
     EXPECT_DOUBLE_EQ(AreaOfWinding(Polygon({{0, 0, 5}, {10, 0, 5}, {0, 10, 5}})), 50);
     EXPECT_DOUBLE_EQ(AreaOfWinding(Polygon({{0, 0, 0}, {1, 1, 1}})), 0);
-}
-
-TEST(IsTinyWinding, CountsOnlyEdgesLongerThanTwoTenths) {
     EXPECT_TRUE(IsTinyWinding(Polygon({{0, 0, 0}, {0.19f, 0, 0}, {0, 0.19f, 0}})));
     EXPECT_TRUE(IsTinyWinding(Polygon({{0, 0, 0}, {10, 0, 0}, {10, 0.1f, 0}, {0, 0.1f, 0}})));
     EXPECT_FALSE(IsTinyWinding(Polygon({{0, 0, 0}, {0.3f, 0, 0}, {0, 0.3f, 0}})));
@@ -342,18 +276,14 @@ TEST(FreeWinding, ReleasingAnEmptyHolderIsFatal) {
     return ::testing::AssertionFailure() << "\"" << token << "\": " << actual << " instead of " << expected;
 }
 
-class CoordinateTest : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(CoordinateTest, ReadsLikeStrtod) {
-    EXPECT_TRUE(ReadsLikeStrtod(GetParam()));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Tokens, CoordinateTest,
-    ::testing::Values("0", "-0", "+0", "-0.0", "64", "-176", "+12", "1088", "999999999", "123456789012345",
+TEST(Coordinates, EachTokenReadsLikeStrtod) {
+    for (const char* token : {"0", "-0", "+0", "-0.0", "64", "-176", "+12", "1088", "999999999", "123456789012345",
                       "1234567890123456", "12345678901234567890", "-1329.25", "-169.3725833893", "0.1", "0.3",
                       ".5", "5.", "-.5", "1.000000000000001", "0.000000000000001", "3.14159265358979323846",
-                      "1e5", "1.5e-3", "0x10", "inf", "nan", "", "-", "+", ".", "12abc", "1.2.3", "--1", " 7"));
+                      "1e5", "1.5e-3", "0x10", "inf", "nan", "", "-", "+", ".", "12abc", "1.2.3", "--1", " 7"}) {
+        EXPECT_TRUE(ReadsLikeStrtod(token));
+    }
+}
 
 TEST(Coordinates, RandomDecimalsReadLikeStrtod) {
     std::mt19937_64 random(20240601);

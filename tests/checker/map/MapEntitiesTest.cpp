@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -49,29 +50,18 @@ TEST_F(MapEntitiesTest, The2048thEntityIsAccepted) {
     EXPECT_EQ(run.entities.size(), 2048u);
 }
 
-struct NumberCase {
-    const char* value;
-    Vec3 vector;
-    int integer;
-};
-
-class KeyNumberTest : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(KeyNumberTest, ReadsTheLeadingNumbers) {
-    MapEntity entity;
-    SetValueOfKey(entity, "n", GetParam().value);
-    EXPECT_EQ(VectorOfKey(entity, "N"), GetParam().vector);
-    EXPECT_EQ(IntegerOfKey(entity, "N"), GetParam().integer);
+TEST(KeyNumbers, ReadTheLeadingNumbers) {
+    const std::tuple<const char*, Vec3, int> rows[] = {{"16", {16, 0, 0}, 16},        {"1 2 x 3", {1, 2, 0}, 1},
+                                                       {"  -1.5e1\t2 3 4", {-15, 2, 3}, -1}, {"+7 8", {7, 8, 0}, 7},
+                                                       {"x1 2 3", {0, 0, 0}, 0},      {"", {0, 0, 0}, 0},
+                                                       {"12abc", {12, 0, 0}, 12}};
+    for (const auto& [value, vector, integer] : rows) {
+        MapEntity entity;
+        SetValueOfKey(entity, "n", value);
+        EXPECT_EQ(VectorOfKey(entity, "N"), vector) << value;
+        EXPECT_EQ(IntegerOfKey(entity, "N"), integer) << value;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, KeyNumberTest,
-                         ::testing::Values(NumberCase{"16", {16, 0, 0}, 16},
-                                           NumberCase{"1 2 x 3", {1, 2, 0}, 1},
-                                           NumberCase{"  -1.5e1\t2 3 4", {-15, 2, 3}, -1},
-                                           NumberCase{"+7 8", {7, 8, 0}, 7},
-                                           NumberCase{"x1 2 3", {0, 0, 0}, 0},
-                                           NumberCase{"", {0, 0, 0}, 0},
-                                           NumberCase{"12abc", {12, 0, 0}, 12}));
 
 TEST_F(MapEntitiesTest, FuncGroupAndAreaPortalGiveTheirBrushesToTheWorld) {
     ASSERT_EQ(Read(MapEntityText("worldspawn", Cubes(1)) + MapEntityText("func_door", Cubes(4)) + MapEntityText("func_group", Cubes(3)) +
@@ -127,48 +117,23 @@ TEST_F(MapEntitiesTest, OriginMovesEveryPlaneIntoTheEntityFrame) {
 // The map reader's tables at their limits: 8192 brushes, 65536 brush sides and 1024 textures are
 // accepted; one more of each is fatal (whole runs: bsp-too-many-*).
 
-// The faces of a 32-unit cube around the origin, each plane given by three points.
-const char* const CUBE_FACES[6] = {
-    "( -16 -16 -16 ) ( -16 -15 -16 ) ( -16 -16 -15 )", "( -16 -16 -16 ) ( -16 -16 -15 ) ( -15 -16 -16 )",
-    "( -16 -16 -16 ) ( -15 -16 -16 ) ( -16 -15 -16 )", "( 16 16 16 ) ( 16 16 17 ) ( 16 17 16 )",
-    "( 16 16 16 ) ( 17 16 16 ) ( 16 16 17 )",          "( 16 16 16 ) ( 16 17 16 ) ( 17 16 16 )"};
-// Upright planes that cut the cube's edges without a bevel: x + y = 24, -x - y = 24, x - y = -24.
-const char* const CUTS[3] = {"( 16 8 -1 ) ( 16 8 0 ) ( 15 9 0 )", "( -16 -8 -1 ) ( -16 -8 0 ) ( -15 -9 0 )",
-                             "( -16 8 -1 ) ( -16 8 0 ) ( -17 7 0 )"};
-
-/// The cube with `cuts` of its upright edges cut off: 6 + cuts sides, none of them a bevel.
-std::string CutCube(int cuts, const std::string& texture = "base/floor") {
-    std::string text = "{\n";
-    for (int f = 0; f < 6 + cuts; ++f) {
-        text += std::string(f < 6 ? CUBE_FACES[f] : CUTS[f - 6]) + " " + texture + " 0 0 0 1 1\n";
-    }
-    return text + "}\n";
-}
-
-TEST_F(MapEntitiesTest, The8192ndBrushAndThe65536thSideAreAccepted) {
-    ASSERT_EQ(Read(test::World(CutCube(2))), "");
+TEST_F(MapEntitiesTest, The8192ndBrushThe65536thSideAndThe1024thTextureAreAccepted) {
+    // The cube with two upright edges cut off (x + y = 24, -x - y = 24): eight sides, none of them a bevel.
+    const std::string cutCube = "{\n" + test::BoxFaces({-16, -16, -16}, {16, 16, 16}) +
+                                "( 16 8 -1 ) ( 16 8 0 ) ( 15 9 0 ) base/wall 0 0 0 1 1\n"
+                                "( -16 -8 -1 ) ( -16 -8 0 ) ( -15 -9 0 ) base/wall 0 0 0 1 1\n}\n";
+    ASSERT_EQ(Read(test::World(cutCube)), "");
     ASSERT_EQ(run.sides.size(), 8u);  // the brush below takes exactly the sides it is written with
     Reset();
-    ASSERT_EQ(Read(test::World(Repeated(CutCube(2), MAX_MAP_BRUSHES))), "");
+    ASSERT_EQ(Read(test::World(Repeated(cutCube, MAX_MAP_BRUSHES))), "");
     EXPECT_EQ(run.brushes.size(), 8192u);
     EXPECT_EQ(run.sides.size(), 65536u);
-}
-
-/// Cubes whose faces carry the names t0, t1, ... t(count - 1), the last cube padded with t0.
-std::string CubesWithTextures(int count) {
     std::string brushes;
-    for (int first = 0; first < count; first += 6) {
-        brushes += "{\n";
-        for (int f = 0; f < 6; ++f) {
-            brushes += std::string(CUBE_FACES[f]) + " t" + std::to_string(first + f < count ? first + f : 0) + " 0 0 0 1 1\n";
-        }
-        brushes += "}\n";
+    for (int t = 0; t < MAX_MAP_TEXTURES; ++t) {
+        brushes += test::Box({-16, -16, -16}, {16, 16, 16}, "t" + std::to_string(t));
     }
-    return test::World(brushes);
-}
-
-TEST_F(MapEntitiesTest, The1024thTextureIsAccepted) {
-    ASSERT_EQ(Read(CubesWithTextures(MAX_MAP_TEXTURES)), "");
+    Reset();
+    ASSERT_EQ(Read(test::World(brushes)), "");
     EXPECT_EQ(run.textures.size(), 1024u);
 }
 

@@ -15,7 +15,12 @@ using Tokens = std::vector<std::string>;
 
 class TokenizerTest : public ::testing::Test {
 protected:
-    void Start(const std::string& text) { StartScript(run, scratch.Write("test.map", text)); }
+    /// Starts a fresh run on the text.
+    void Start(const std::string& text) {
+        run = CheckerRun();
+        tokens.clear();
+        StartScript(run, scratch.Write("test.map", text));
+    }
 
     /// Every token to the end of the script, each allowed on a later line.
     Tokens AllTokens() {
@@ -60,70 +65,39 @@ protected:
     Tokens tokens;
 };
 
-struct SplitCase {
-    const char* name;
-    const char* text;
-    Tokens tokens;
-};
-
-void PrintTo(const SplitCase& c, std::ostream* out) {
-    *out << c.name;
+TEST_F(TokenizerTest, GivesTheTokensToTheEndOfTheScript) {
+    const std::pair<const char*, Tokens> rows[] = {
+        {"{\r\n\"classname\" \"worldspawn\"\r\n}\r\n{ a\tb }", {"{", "classname", "worldspawn", "}", "{", "a", "b", "}"}},
+        {"a\x80" "b\xff" "c \"d\x80 e\xff\"", {"a", "b", "c", "d\x80 e\xff"}},  // bytes from 128 split outside quotes
+        {"\"a//b;c#d /* e\" \"\" \"x\"y", {"a//b;c#d /* e", "", "x", "y"}},
+        {"key \"open value\n", {"key", "open value\n"}},
+        {"abc;def ghi\nxyz # more\n// line\nlast", {"abc", "xyz", "last"}},
+        {"a /* lone * and lone / and */ b /*/ still inside */ c /**/d", {"a", "b", "c", "d"}},
+        {"}\n\n// trailing comment\n/* block\n*/\n   \n", {"}"}},
+        {"a /", {"a", "/"}},
+        {"a /* never closed *", {"a"}},
+        {"$INCLUDE name", {"$INCLUDE", "name"}}};
+    for (const auto& [text, expected] : rows) {
+        Start(text);
+        EXPECT_EQ(AllTokens(), expected) << text;
+    }
 }
 
-class TokenSplitTest : public TokenizerTest, public ::testing::WithParamInterface<SplitCase> {};
-
-TEST_P(TokenSplitTest, GivesTheTokensToTheEndOfTheScript) {
-    Start(GetParam().text);
-    EXPECT_EQ(AllTokens(), GetParam().tokens);
+TEST_F(TokenizerTest, IncompleteLineNamesTheLineBeforeTheOneScanned) {
+    struct Row {
+        const char* text;
+        int crossing;  ///< tokens read that may lie on later lines before same-line reads start
+        int line;
+    };
+    for (const Row& row : {Row{"key\nvalue\n", 1, 0}, Row{"x\ny\nkey\nvalue", 3, 2}, Row{"x\r\ny\r\nkey\r\nvalue\r\n", 3, 2},
+                           Row{"x\ny\n// c\nkey\nvalue", 3, 3}, Row{"x\n; c\nkey\nvalue", 2, 2}, Row{"x\n# c\nkey\nvalue", 2, 2},
+                           Row{"x\n/* a\nb\n*/ key\nvalue", 2, 3}, Row{"\"a\nb\nc\" key\nvalue", 2, 2},
+                           Row{"x\nkey // value\n", 2, 1}, Row{"key /* value */\n", 1, 0}, Row{"x\nkey", 2, 1},
+                           Row{"x\nkey  ", 2, 1}, Row{"x\n$include\ninc.map\n", 2, 1}}) {
+        Start(row.text);
+        EXPECT_EQ(FatalAfter(row.crossing), "Line " + std::to_string(row.line) + " is incomplete\n") << row.text;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, TokenSplitTest,
-    ::testing::Values(
-        SplitCase{"WhiteSpaceAndNoLastLineEnd", "{\r\n\"classname\" \"worldspawn\"\r\n}\r\n{ a\tb }",
-                  {"{", "classname", "worldspawn", "}", "{", "a", "b", "}"}},
-        SplitCase{"BytesFrom128SplitOutsideQuotes", "a\x80" "b\xff" "c \"d\x80 e\xff\"", {"a", "b", "c", "d\x80 e\xff"}},
-        SplitCase{"QuotesKeepCommentMarks", "\"a//b;c#d /* e\" \"\" \"x\"y", {"a//b;c#d /* e", "", "x", "y"}},
-        SplitCase{"QuoteOpenAtEndOfFile", "key \"open value\n", {"key", "open value\n"}},
-        SplitCase{"SemicolonEndsTokenAndStartsComment", "abc;def ghi\nxyz # more\n// line\nlast", {"abc", "xyz", "last"}},
-        SplitCase{"BlockCommentEndsOnlyAtStarSlash", "a /* lone * and lone / and */ b /*/ still inside */ c /**/d",
-                  {"a", "b", "c", "d"}},
-        SplitCase{"CommentsAfterTheLastToken", "}\n\n// trailing comment\n/* block\n*/\n   \n", {"}"}},
-        SplitCase{"SlashAtEndOfFile", "a /", {"a", "/"}},
-        SplitCase{"UnclosedBlockComment", "a /* never closed *", {"a"}},
-        SplitCase{"IncludeIsCaseSensitive", "$INCLUDE name", {"$INCLUDE", "name"}}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
-
-struct LineCase {
-    const char* name;
-    const char* text;
-    int crossing;  ///< tokens read that may lie on later lines before same-line reads start
-    const char* message;
-};
-
-class ErrorLineTest : public TokenizerTest, public ::testing::WithParamInterface<LineCase> {};
-
-TEST_P(ErrorLineTest, IncompleteLineNamesTheLineBeforeTheOneScanned) {
-    Start(GetParam().text);
-    EXPECT_EQ(FatalAfter(GetParam().crossing), GetParam().message);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, ErrorLineTest,
-    ::testing::Values(LineCase{"FirstLine", "key\nvalue\n", 1, "Line 0 is incomplete\n"},
-                      LineCase{"ThirdLine", "x\ny\nkey\nvalue", 3, "Line 2 is incomplete\n"},
-                      LineCase{"CrLf", "x\r\ny\r\nkey\r\nvalue\r\n", 3, "Line 2 is incomplete\n"},
-                      LineCase{"SlashCommentLine", "x\ny\n// c\nkey\nvalue", 3, "Line 3 is incomplete\n"},
-                      LineCase{"SemicolonCommentLine", "x\n; c\nkey\nvalue", 2, "Line 2 is incomplete\n"},
-                      LineCase{"HashCommentLine", "x\n# c\nkey\nvalue", 2, "Line 2 is incomplete\n"},
-                      LineCase{"BlockCommentLines", "x\n/* a\nb\n*/ key\nvalue", 2, "Line 3 is incomplete\n"},
-                      LineCase{"NewlinesInQuotes", "\"a\nb\nc\" key\nvalue", 2, "Line 2 is incomplete\n"},
-                      LineCase{"CommentEndsTheLine", "x\nkey // value\n", 2, "Line 1 is incomplete\n"},
-                      LineCase{"BlockCommentEndsTheLine", "key /* value */\n", 1, "Line 0 is incomplete\n"},
-                      LineCase{"EndOfFileEndsTheLine", "x\nkey", 2, "Line 1 is incomplete\n"},
-                      LineCase{"EndOfFileAfterWhiteSpace", "x\nkey  ", 2, "Line 1 is incomplete\n"},
-                      LineCase{"IncludeNameOnTheNextLine", "x\n$include\ninc.map\n", 2, "Line 1 is incomplete\n"}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(TokenizerTest, SameLineReadsFindTokensOnThatLine) {
     Start("x\n( 1 2 3 )\n");
@@ -136,73 +110,36 @@ TEST_F(TokenizerTest, SameLineReadsFindTokensOnThatLine) {
     }
     EXPECT_EQ(rest, (Tokens{"1", "2", "3", ")"}));
     EXPECT_EQ(run.script.errorLine, 1);
+    // After the end every read gives false again.
+    EXPECT_FALSE(ReadToken(run, true));
+    EXPECT_FALSE(ReadToken(run, true));
+    EXPECT_FALSE(ReadToken(run, false));
+    EXPECT_FALSE(TokenOnLine(run));
 }
 
-struct TokenSizeCase {
-    const char* name;
-    std::size_t length;
-    bool quoted;
-    bool accepted;
-};
-
-class TokenSizeTest : public TokenizerTest, public ::testing::WithParamInterface<TokenSizeCase> {};
-
-TEST_P(TokenSizeTest, TokenOf1023IsAcceptedAnd1024IsFatal) {
-    const std::string token(GetParam().length, 'w');
-    Start("x\n" + (GetParam().quoted ? "\"" + token + "\"" : token) + " y\n");
-    if (GetParam().accepted) {
+TEST_F(TokenizerTest, TokenOf1023IsAcceptedAnd1024IsFatal) {
+    for (const bool quoted : {false, true}) {
+        const std::string token(1023, 'w');
+        Start("x\n" + (quoted ? "\"" + token + "\"" : token) + " y\n");
         EXPECT_EQ(AllTokens(), (Tokens{"x", token, "y"}));
-    } else {
-        EXPECT_EQ(FatalMessageOf([&] { AllTokens(); }), "Token too large on line 1\n");
+        Start("x\n" + (quoted ? "\"" + token + "w\"" : token + "w") + " y\n");
+        EXPECT_EQ(FatalMessageOf([&] { AllTokens(); }), "Token too large on line 1\n") << quoted;
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, TokenSizeTest,
-                         ::testing::Values(TokenSizeCase{"Plain1023", 1023, false, true},
-                                           TokenSizeCase{"Plain1024", 1024, false, false},
-                                           TokenSizeCase{"Quoted1023", 1023, true, true},
-                                           TokenSizeCase{"Quoted1024", 1024, true, false}),
-                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
-
-TEST_F(TokenizerTest, TokenLargerThanTheLimitAtEndOfFileIsFatal) {
+    // Larger than the limit at the end of the file.
     Start(std::string(1500, 'w'));
     EXPECT_EQ(FatalMessageOf([&] { AllTokens(); }), "Token too large on line 0\n");
 }
 
-struct OnLineCase {
-    const char* name;
-    const char* text;
-    bool expected;
-};
-
-class TokenOnLineTest : public TokenizerTest, public ::testing::WithParamInterface<OnLineCase> {};
-
-TEST_P(TokenOnLineTest, LooksAheadOnTheCurrentLineOnly) {
-    Start(GetParam().text);
-    ASSERT_TRUE(ReadToken(run, true));
-    const std::size_t before = run.script.stack.back().position;
-    EXPECT_EQ(TokenOnLine(run), GetParam().expected);
-    EXPECT_EQ(run.script.stack.back().position, before);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rules, TokenOnLineTest,
-                         ::testing::Values(OnLineCase{"NextToken", "a \t b\n", true},
-                                           OnLineCase{"LineEnd", "a  \nb", false},
-                                           OnLineCase{"CrLfLineEnd", "a\r\nb", false},
-                                           OnLineCase{"SemicolonComment", "a ;b", false},
-                                           OnLineCase{"SlashCommentCountsAsToken", "a //b", true},
-                                           OnLineCase{"HashCommentCountsAsToken", "a #b", true},
-                                           OnLineCase{"EndOfFile", "a", false},
-                                           OnLineCase{"WhiteSpaceToEndOfFile", "a   ", false},
-                                           OnLineCase{"HighByteIsWhiteSpace", "a\x90\n", false}),
-                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
-
-TEST_F(TokenizerTest, ReadsFalseAgainAfterTheMapEnded) {
-    Start("a");
-    EXPECT_EQ(AllTokens(), (Tokens{"a"}));
-    EXPECT_FALSE(ReadToken(run, true));
-    EXPECT_FALSE(ReadToken(run, false));
-    EXPECT_FALSE(TokenOnLine(run));
+TEST_F(TokenizerTest, TokenOnLineLooksAheadOnTheCurrentLineOnly) {
+    // A slash or hash comment counts as a token; a high byte is white space.
+    for (const auto& [text, expected] : {std::pair{"a \t b\n", true}, {"a  \nb", false}, {"a\r\nb", false}, {"a ;b", false},
+                                        {"a //b", true}, {"a #b", true}, {"a", false}, {"a   ", false}, {"a\x90\n", false}}) {
+        Start(text);
+        ASSERT_TRUE(ReadToken(run, true));
+        const std::size_t before = run.script.stack.back().position;
+        EXPECT_EQ(TokenOnLine(run), expected) << text;
+        EXPECT_EQ(run.script.stack.back().position, before) << text;
+    }
 }
 
 TEST(WholeFile, LoadsEveryByteAndTryLoadReportsMissingFile) {
@@ -219,26 +156,18 @@ TEST(WholeFile, LoadsEveryByteAndTryLoadReportsMissingFile) {
     EXPECT_FALSE(TryLoadWholeFile(scratch.path().string(), text));
 }
 
-TEST_F(TokenizerTest, ReadingGoesOnInTheIncludedFileAndBackAfterItsName) {
+TEST_F(TokenizerTest, ReadingGoesOnInTheIncludedFileAndBackAfterItsNameSevenFilesDeep) {
     const std::string inc = scratch.Write("inc.map", "i1 i2");
-    EXPECT_EQ(ReadAll("a $include " + inc + " b\nc"), "");
-    EXPECT_EQ(tokens, (Tokens{"a", "i1", "i2", "b", "c"}));
-}
-
-TEST_F(TokenizerTest, SevenOpenFilesAreRead) {
+    std::string map = "a $include " + inc + " b\nc\n";
+    for (int i = 0; i < 9; ++i) {
+        map += "$include " + inc + "\n";  // included files may follow one another
+    }
+    EXPECT_EQ(ReadAll(map), "");
+    EXPECT_EQ(Tokens(tokens.begin(), tokens.begin() + 6), (Tokens{"a", "i1", "i2", "b", "c", "i1"}));
+    EXPECT_EQ(tokens.size(), 23u);
     EXPECT_EQ(ReadAll(WriteChain(7)), "");
     EXPECT_EQ(tokens, (Tokens{"mapa", "inc1a", "inc2a", "inc3a", "inc4a", "inc5a", "inc6a", "inc6b", "inc5b",
                               "inc4b", "inc3b", "inc2b", "inc1b", "mapb"}));
-}
-
-TEST_F(TokenizerTest, IncludedFilesMayFollowOneAnother) {
-    const std::string inc = scratch.Write("inc.map", "i\n");
-    std::string map;
-    for (int i = 0; i < 10; ++i) {
-        map += "$include " + inc + "\n";
-    }
-    EXPECT_EQ(ReadAll(map), "");
-    EXPECT_EQ(tokens.size(), 10u);
 }
 
 TEST_F(TokenizerTest, LinesInsideAnIncludedFileCountFromItsStart) {
