@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "checker/driver/CheckerSettings.h"
 #include "support/TestSupport.h"
 
@@ -11,14 +13,10 @@ using test::ScratchDir;
 TEST(ReadCheckerSettings, AbsentKeysAndAMissingFileKeepTheDefaults) {
     ScratchDir scratch;
     for (const std::string& ini : {scratch.Write("s.ini", "[Quake2]\n"), scratch.PathOf("absent.ini")}) {
-        const CheckerSettings settings = ReadCheckerSettings(ini);
-        EXPECT_EQ(settings.lastMapFile, "");
-        EXPECT_EQ(settings.show, 15);
-        EXPECT_EQ(settings.findBadWals, 0);
-        EXPECT_EQ(settings.fixTextures, 0);
-        EXPECT_EQ(settings.outputType, 0);
-        EXPECT_EQ(settings.findEntOption, 0);
-        EXPECT_EQ(settings.findEntClassName, "");
+        const CheckerSettings s = ReadCheckerSettings(ini);
+        EXPECT_EQ(std::tie(s.lastMapFile, s.show, s.findBadWals, s.fixTextures, s.outputType, s.findEntOption,
+                           s.findEntClassName),
+                  std::tuple("", 15, 0, 0, 0, 0, ""));
     }
 }
 
@@ -32,23 +30,12 @@ TEST(ReadCheckerSettings, ReadsEveryKeyWithoutRegardToCase) {
                                           "option=2\r\nsortby=0x0001\r\nmatchcriteria=-1\r\n"
                                           "[FILELIST]\r\noutput=files.txt\r\nTEMP=t2.txt\r\n");
     const CheckerSettings s = ReadCheckerSettings(ini);
-    EXPECT_EQ(s.lastMapFile, "m.map");
-    EXPECT_EQ(s.lastOutputFile, "r.txt");
-    EXPECT_EQ(s.entityDB, "mod.db");
-    EXPECT_EQ(s.textureDir, "/q2/baseq2/textures/");
-    EXPECT_EQ(s.show, 5);
-    EXPECT_EQ(s.findBadWals, 1);
-    EXPECT_EQ(s.fixTextures, 1);
-    EXPECT_EQ(s.outputType, 2);
-    EXPECT_EQ(s.findEntOutput, "list.csv");
-    EXPECT_EQ(s.findEntTemp, "t1.txt");
-    EXPECT_EQ(s.findEntMatch, "door");
-    EXPECT_EQ(s.findEntClassName, "all");
-    EXPECT_EQ(s.findEntOption, 2);
-    EXPECT_EQ(s.findEntSortBy, 1);
-    EXPECT_EQ(s.findEntMatchCriteria, -1);
-    EXPECT_EQ(s.fileListOutput, "files.txt");
-    EXPECT_EQ(s.fileListTemp, "t2.txt");
+    EXPECT_EQ(std::tie(s.lastMapFile, s.lastOutputFile, s.entityDB, s.textureDir, s.show, s.findBadWals, s.fixTextures,
+                       s.outputType),
+              std::tuple("m.map", "r.txt", "mod.db", "/q2/baseq2/textures/", 5, 1, 1, 2));
+    EXPECT_EQ(std::tie(s.findEntOutput, s.findEntTemp, s.findEntMatch, s.findEntClassName, s.findEntOption,
+                       s.findEntSortBy, s.findEntMatchCriteria, s.fileListOutput, s.fileListTemp),
+              std::tuple("list.csv", "t1.txt", "door", "all", 2, 1, -1, "files.txt", "t2.txt"));
 }
 
 TEST(ReadCheckerSettings, CutsEachTextToItsCapacity) {
@@ -60,11 +47,9 @@ TEST(ReadCheckerSettings, CutsEachTextToItsCapacity) {
                                                        "\n[FindEnt]\nMatch=" + search + "\nClassName=" + search +
                                                        "\nTemp=" + path + "\n");
     const CheckerSettings s = ReadCheckerSettings(ini);
-    EXPECT_EQ(s.lastMapFile, std::string(259, 'p'));
-    EXPECT_EQ(s.entityDB, std::string(255, 'd'));
-    EXPECT_EQ(s.findEntMatch, std::string(63, 's'));
-    EXPECT_EQ(s.findEntClassName, std::string(63, 's'));
-    EXPECT_EQ(s.findEntTemp, std::string(259, 'p'));
+    EXPECT_EQ(std::tie(s.lastMapFile, s.entityDB, s.findEntMatch, s.findEntClassName, s.findEntTemp),
+              std::tuple(path.substr(0, 259), db.substr(0, 255), search.substr(0, 63), search.substr(0, 63),
+                         path.substr(0, 259)));
 }
 
 TEST(DeriveSettings, ModeChoosesReportFileAndTextureFix) {
