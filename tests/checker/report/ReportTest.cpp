@@ -55,7 +55,7 @@ TEST(ReportPrint, WithoutAnOpenReportWritesNothing) {
     EXPECT_EQ(run.counters.bspErrors, 1);
 }
 
-TEST(PrintEntityLocation, PointEntityTheFirstClassAndAnUnknownClassPrintTheirOriginValue) {
+TEST(PrintEntityLocation, PointEntityTheFirstClassAndAnUnknownClassPrintTheirOriginValueABrushClassItsCentre) {
     ReportFixture fixture;
     fixture.AddClass("worldspawn", true);
     fixture.AddClass("info_null", false);
@@ -64,20 +64,13 @@ TEST(PrintEntityLocation, PointEntityTheFirstClassAndAnUnknownClassPrintTheirOri
     PrintEntityLocation(fixture.run, fixture.AddEntity({{"classname", "info_null"}}));
     PrintEntityLocation(fixture.run, 0);  // the class at the first index prints its origin too
     PrintEntityLocation(fixture.run, fixture.AddEntity({{"classname", "monster_nothing"}, {"origin", "16 -8  4"}}));
-    EXPECT_EQ(fixture.Report(), "      origin:\n      origin:\n      origin:16 -8  4\n");
-}
-
-TEST(PrintEntityLocation, BrushClassPrintsCentreOfAllItsBrushes) {
-    ReportFixture fixture;
-    fixture.AddClass("worldspawn", true);
+    // A brush class prints the centre of all its brushes.
     fixture.AddClass("func_door", true);
-    fixture.AddEntity({{"classname", "worldspawn"}});
-    fixture.AddBrush({-512, -512, -512}, {512, 512, 512});
     const int door = fixture.AddEntity({{"classname", "FUNC_DOOR"}, {"origin", "1 1 1"}});
     fixture.AddBrush({0, 0, 0}, {64, 32, 16});
     fixture.AddBrush({-64, 16, 8}, {32, 48, 96});
     PrintEntityLocation(fixture.run, door);
-    EXPECT_EQ(fixture.Report(), "Center of this FUNC_DOOR: ( 0 24 48 )\n");
+    EXPECT_EQ(fixture.Report(), "      origin:\n      origin:\n      origin:16 -8  4\nCenter of this FUNC_DOOR: ( 0 24 48 )\n");
 }
 
 /// A brush whose windings count as built (the first side has one), so the box is printed as it is.
@@ -137,16 +130,12 @@ TEST(WriteLineFile, WritesOnly128BoxesOf200Recorded) {
     EXPECT_EQ(lines.substr(lines.size() - 29), "127.000000 0.000000 0.000000\n");
 }
 
-TEST(WriteLineFile, NoProblemBrushLeavesAnOldLineFileAlone) {
+TEST(WriteLineFile, NoProblemBrushLeavesAnOldLineFileAloneAndAnUnwritableFolderGetsNothing) {
     ReportFixture fixture;
     fixture.run.settings.lastMapFile = fixture.scratch.PathOf("clean.map");
     const std::string old = fixture.scratch.Write("clean.lin", "old path\n");
     WriteLineFile(fixture.run);
     EXPECT_EQ(ReadFileBytes(old), "old path\n");
-}
-
-TEST(WriteLineFile, UnwritableFolderWritesNothing) {
-    ReportFixture fixture;
     fixture.run.settings.lastMapFile = fixture.scratch.PathOf("absent/x.map");
     fixture.AddEntity({{"classname", "worldspawn"}});
     fixture.AddBrush({0, 0, 0}, {1, 1, 1});
