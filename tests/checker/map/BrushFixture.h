@@ -48,21 +48,6 @@ inline std::string BoxFaces(const Vec3& lo, const Vec3& hi, const std::string& t
            Point(x1 + 1, y1, z2) + Point(x1, y1, z2) + Point(x1, y1 + 1, z2) + end;
 }
 
-/// A face on the plane with the (whole-number) outward normal `n` through `p`.
-inline std::string Face(const IntPoint& n, const IntPoint& p, const std::string& tail = " base/wall 0 0 0 1 1") {
-    const IntPoint a = n[0] != 0 || n[1] != 0 ? IntPoint{-n[1], n[0], 0} : IntPoint{1, 0, 0};
-    const IntPoint b{n[1] * a[2] - n[2] * a[1], n[2] * a[0] - n[0] * a[2], n[0] * a[1] - n[1] * a[0]};
-    // (p + a - p) x (p + b - p) = a x (n x a), which points along n.
-    return Point(p[0] + a[0], p[1] + a[1], p[2] + a[2]) + Point(p[0], p[1], p[2]) +
-           Point(p[0] + b[0], p[1] + b[1], p[2] + b[2]) + tail.substr(1) + "\n";
-}
-
-/// The brush |x| + |y| <= 64, 0 <= z <= 64: no side faces along x or y.
-inline std::string Diamond() {
-    return "{\n" + Face({1, 1, 0}, {64, 0, 0}) + Face({-1, 1, 0}, {-64, 0, 0}) + Face({1, -1, 0}, {64, 0, 0}) +
-           Face({-1, -1, 0}, {-64, 0, 0}) + Face({0, 0, 1}, {0, 0, 64}) + Face({0, 0, -1}, {0, 0, 0}) + "}\n";
-}
-
 inline std::string Box(const Vec3& lo, const Vec3& hi, const std::string& texture = "base/wall",
                        const std::string& tail = "") {
     return "{\n" + BoxFaces(lo, hi, texture, tail) + "}\n";

@@ -107,7 +107,14 @@ TEST_F(BrushReadingTest, BrushEndingWithTheFileIsKeptBeforeTheEntityError) {
 }
 
 TEST_F(BrushReadingTest, DiamondGetsFourAxialBevelsFirst) {
-    ASSERT_EQ(Read(World(test::Diamond())), "");
+    // The brush |x| + |y| <= 64, 0 <= z <= 64: no side faces along x or y.
+    ASSERT_EQ(Read(World("{\n( 63 1 0 ) ( 64 0 0 ) ( 64 0 2 ) base/wall 0 0 0 1 1\n"
+                         "( -65 -1 0 ) ( -64 0 0 ) ( -64 0 2 ) base/wall 0 0 0 1 1\n"
+                         "( 65 1 0 ) ( 64 0 0 ) ( 64 0 2 ) base/wall 0 0 0 1 1\n"
+                         "( -63 -1 0 ) ( -64 0 0 ) ( -64 0 2 ) base/wall 0 0 0 1 1\n"
+                         "( 1 0 64 ) ( 0 0 64 ) ( 0 1 64 ) base/wall 0 0 0 1 1\n"
+                         "( 1 0 0 ) ( 0 0 0 ) ( 0 -1 0 ) base/wall 0 0 0 1 1\n}\n")),
+              "");
     const MapBrush& brush = run.brushes.at(0);
     ASSERT_GE(brush.sideCount, 10);
     for (int s = 0; s < 6; ++s) {

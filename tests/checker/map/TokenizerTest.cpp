@@ -170,7 +170,7 @@ TEST_F(TokenizerTest, ReadingGoesOnInTheIncludedFileAndBackAfterItsNameSevenFile
                               "inc4b", "inc3b", "inc2b", "inc1b", "mapb"}));
 }
 
-TEST_F(TokenizerTest, LinesInsideAnIncludedFileCountFromItsStart) {
+TEST_F(TokenizerTest, LinesInsideAnIncludedFileCountFromItsStartAndItsEndEndsTheLine) {
     const std::string inc = scratch.Write("inc.map", "i1\n\ni2 key\nvalue");
     Start("a\nb\nc\n$include " + inc);
     for (int i = 0; i < 6; ++i) {
@@ -178,16 +178,12 @@ TEST_F(TokenizerTest, LinesInsideAnIncludedFileCountFromItsStart) {
     }
     ASSERT_EQ(run.script.currentToken, "key");
     EXPECT_EQ(FatalMessageOf([&] { ReadToken(run, false); }), "Line 2 is incomplete\n");
-}
-
-TEST_F(TokenizerTest, IncludeEndingInsideASameLineReadIsIncomplete) {
-    const std::string inc = scratch.Write("inc.map", "( 1 2");
-    Start("x\n$include " + inc + " 3 )\n");
-    ASSERT_TRUE(ReadToken(run, true));
-    ASSERT_TRUE(ReadToken(run, true));
-    ASSERT_TRUE(ReadToken(run, false));
-    ASSERT_TRUE(ReadToken(run, false));
     // The end of an included file ends the line.
+    Start("x\n$include " + scratch.Write("inc.map", "( 1 2") + " 3 )\n");
+    ASSERT_TRUE(ReadToken(run, true));
+    ASSERT_TRUE(ReadToken(run, true));
+    ASSERT_TRUE(ReadToken(run, false));
+    ASSERT_TRUE(ReadToken(run, false));
     EXPECT_EQ(FatalMessageOf([&] { ReadToken(run, false); }), "Line 1 is incomplete\n");
 }
 

@@ -48,7 +48,7 @@ TEST(PadField, FillsWithDotsAndCutsToWidth) {
     EXPECT_EQ(PadField(0, "light"), "");
 }
 
-TEST(ReportPrint, WithoutAnOpenReportWritesNothing) {
+TEST(ReportPrint, WithoutAnOpenReportWritesNothingButCounts) {
     CheckerRun run;
     ReportPrint(run, "lost %d\n", 1);
     BeginBspErrors(run);
