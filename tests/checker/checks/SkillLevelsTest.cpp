@@ -103,7 +103,7 @@ TEST_F(SkillLevelsTest, MissingLevelsAreTheSourceLevelsNoCandidateCovers) {
     EXPECT_EQ(Missing(self, SearchFor("me", ALL)), ALL);
 }
 
-TEST_F(SkillLevelsTest, MissingLevelsOnlyCountsTheWantedClass) {
+TEST_F(SkillLevelsTest, MissingLevelsOnlyCountTheWantedClassAndFollowTheDeathmatchRule) {
     const int point = Add({{"classname", "point_combat"}, {"target", "next"}});
     Add({{"classname", "path_corner"}, {"targetname", "next"}});
     TargetSearch search = SearchFor("next", ALL);
@@ -111,15 +111,13 @@ TEST_F(SkillLevelsTest, MissingLevelsOnlyCountsTheWantedClass) {
     EXPECT_EQ(Missing(point, search), ALL);
     Add({{"classname", "POINT_COMBAT"}, {"targetname", "next"}, {"spawnflags", "1024"}});
     EXPECT_EQ(Missing(point, search), HARD);
-}
-
-TEST_F(SkillLevelsTest, DeathmatchRuleLetsARemovedCandidateAnswerForDeathmatch) {
+    // The deathmatch rule lets a candidate the game removes there answer for deathmatch.
     const int trigger = Add({{"classname", "trigger_once"}, {"target", "grunt"}});
     Add({{"classname", "monster_soldier"}, {"targetname", "grunt"}, {"spawnflags", "2048"}});
-    TargetSearch search = SearchFor("grunt", ALL);
-    EXPECT_EQ(Missing(trigger, search), DEATHMATCH);
-    search.candidates = DeathmatchRule::On;
-    EXPECT_EQ(Missing(trigger, search), 0u);
+    TargetSearch grunt = SearchFor("grunt", ALL);
+    EXPECT_EQ(Missing(trigger, grunt), DEATHMATCH);
+    grunt.candidates = DeathmatchRule::On;
+    EXPECT_EQ(Missing(trigger, grunt), 0u);
 }
 
 TEST_F(SkillLevelsTest, MissingLevelsStopAtTheCandidateThatCoversEveryLevel) {

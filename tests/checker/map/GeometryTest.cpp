@@ -9,6 +9,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "checker/map/BrushFixture.h"
 #include "checker/map/MapBrushes.h"
@@ -42,31 +43,21 @@ TEST(VecNormalize, ScalesToUnitLengthAndReturnsTheLengthAndRoundToNearestRoundsH
 
 TEST(FindPlane, AddsPairsWhoseOddMemberIsTheFlippedPlane) {
     CheckerRun run;
-    const Vec3 normal{0.6f, 0.8f, 0};
-    const int plane = FindPlane(run, normal, 40);
-    EXPECT_EQ(plane, 0);
+    EXPECT_EQ(FindPlane(run, {0.6f, 0.8f, 0}, 40), 0);
     ASSERT_EQ(run.planes.size(), 2u);
-    EXPECT_EQ(run.planes[1].normal, (Vec3{-0.6f, -0.8f, 0}));
-    EXPECT_EQ(run.planes[1].dist, -40);
-    EXPECT_EQ(run.planes[0].type, 4);
-    EXPECT_EQ(run.planes[1].type, 4);
-    EXPECT_EQ(FindPlane(run, {-0.6f, -0.8f, 0}, -40), plane ^ 1);
-    EXPECT_EQ(FindPlane(run, normal, 40), plane);
+    EXPECT_EQ(std::tie(run.planes[1].normal, run.planes[1].dist, run.planes[0].type, run.planes[1].type),
+              std::tuple(Vec3{-0.6f, -0.8f, 0}, -40.0f, 4, 4));
+    EXPECT_EQ(FindPlane(run, {-0.6f, -0.8f, 0}, -40), 1);
+    EXPECT_EQ(FindPlane(run, {0.6f, 0.8f, 0}, 40), 0);
     EXPECT_EQ(run.planes.size(), 2u);
-}
-
-TEST(FindPlane, AxialNormalPointingDownReturnsTheOddMemberAndNoNegativeZeroIsStored) {
-    CheckerRun run;
-    const int down = FindPlane(run, {0, 0, -1}, 16);
-    EXPECT_EQ(down, 1);
-    EXPECT_EQ(run.planes[0].normal, (Vec3{0, 0, 1}));
-    EXPECT_EQ(run.planes[0].dist, -16);
-    EXPECT_EQ(run.planes[0].type, 2);
-    EXPECT_EQ(FindPlane(run, {0, 0, 1}, -16), 0);
+    // An axial normal pointing down is the odd member, and no negative zero is stored.
+    EXPECT_EQ(FindPlane(run, {0, 0, -1}, 16), 3);
+    EXPECT_EQ(std::tie(run.planes[2].normal, run.planes[2].dist, run.planes[2].type), std::tuple(Vec3{0, 0, 1}, -16.0f, 2));
+    EXPECT_EQ(FindPlane(run, {0, 0, 1}, -16), 2);
     // The flipped partner of a plane through the origin.
-    EXPECT_EQ(FindPlane(run, {1, 0, 0}, 0), 2);
-    EXPECT_FALSE(std::signbit(run.planes[3].dist));
-    EXPECT_FALSE(std::signbit(run.planes[3].normal[1]));
+    EXPECT_EQ(FindPlane(run, {1, 0, 0}, 0), 4);
+    EXPECT_FALSE(std::signbit(run.planes[5].dist));
+    EXPECT_FALSE(std::signbit(run.planes[5].normal[1]));
 }
 
 TEST(FindPlane, SnapsNearlyAxialNormalsAndNearlyWholeDistances) {

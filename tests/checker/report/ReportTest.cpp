@@ -29,6 +29,11 @@ TEST(ReportSections, PrintTheirBannerBeforeTheFirstMessageOnlyAndCountEachMessag
         EXPECT_EQ(report.substr(report.find("\nmessage 0")), "\nmessage 0\n\nmessage 1\n\nmessage 2\n");
         EXPECT_EQ(fixture.run.counters.*counter, 3);
     }
+    // Without an open report nothing is written, but messages are counted.
+    CheckerRun closed;
+    ReportPrint(closed, "lost %d\n", 1);
+    BeginBspErrors(closed);
+    EXPECT_EQ(closed.counters.bspErrors, 1);
 }
 
 TEST(PrintSkillLevels, PrintsTheFourLevelsInFixedOrderAndNoOtherBits) {
@@ -46,13 +51,6 @@ TEST(PadField, FillsWithDotsAndCutsToWidth) {
     EXPECT_EQ(PadField(4, ""), "....");
     EXPECT_EQ(PadField(70, "ab"), "ab" + std::string(63, '.')) << "at most 63 dots";
     EXPECT_EQ(PadField(0, "light"), "");
-}
-
-TEST(ReportPrint, WithoutAnOpenReportWritesNothingButCounts) {
-    CheckerRun run;
-    ReportPrint(run, "lost %d\n", 1);
-    BeginBspErrors(run);
-    EXPECT_EQ(run.counters.bspErrors, 1);
 }
 
 TEST(PrintEntityLocation, PointEntityTheFirstClassAndAnUnknownClassPrintTheirOriginValueABrushClassItsCentre) {
