@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 #include <tuple>
 
@@ -25,14 +26,6 @@ std::vector<std::string> CubeLines(const std::string& tail = "") {
         start = end + 1;
     }
     return lines;
-}
-
-std::string Join(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-    }
-    return text;
 }
 
 class BrushReadingTest : public BrushFixture, public ::testing::Test {
@@ -90,7 +83,7 @@ TEST_F(BrushReadingTest, FaceAndBrushContentsFollowTheRules) {
 TEST_F(BrushReadingTest, OptionalNumbersMayBeMixedAndValueIsKept) {
     std::vector<std::string> lines = CubeLines();
     lines[2] = lines[2].substr(0, lines[2].size() - 1) + " 0 1 300\n";
-    ASSERT_EQ(Read(World("{\n" + Join(lines) + "}\n")), "");
+    ASSERT_EQ(Read(World("{\n" + std::accumulate(lines.begin(), lines.end(), std::string()) + "}\n")), "");
     const MapBrush& brush = run.brushes.at(0);
     for (int s = 0; s < brush.sideCount; ++s) {
         const BrushSide& side = SideOf(0, s);
@@ -100,7 +93,7 @@ TEST_F(BrushReadingTest, OptionalNumbersMayBeMixedAndValueIsKept) {
 }
 
 TEST_F(BrushReadingTest, BrushEndingWithTheFileIsKeptBeforeTheEntityError) {
-    EXPECT_EQ(Read("{\n\"classname\" \"worldspawn\"\n{\n" + Join(CubeLines())),
+    EXPECT_EQ(Read("{\n\"classname\" \"worldspawn\"\n{\n" + BoxFaces({0, 0, 0}, {64, 64, 64})),
               "ParseEntity: EOF without closing brace\nCorrective action: You'll probably have to fix this with a text editor.");
     ASSERT_EQ(run.brushes.size(), 1u);
     EXPECT_EQ(run.brushes[0].sideCount, 6);

@@ -126,9 +126,7 @@ TEST(ContentsNames, NamesFollowAscendingBitValue) {
 }
 
 Winding Polygon(std::initializer_list<Vec3> points) {
-    Winding w;
-    w.points = points;
-    return w;
+    return Winding{points};
 }
 
 /// The 64-unit square on z = 0, counter-clockwise seen from above.
