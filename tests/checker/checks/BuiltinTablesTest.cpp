@@ -27,7 +27,7 @@ TEST(IsKnownEntityKey, AcceptsTheGamesFieldsInAnyCaseAndRefusesFieldsThatAMapCan
     EXPECT_FALSE(IsKnownEntityKey(run, "origin "));
 }
 
-TEST(IsKnownEntityKey, KnowsModificationFieldsOnlyWithTheirDatabase) {
+TEST(BuiltinTables, KnowModificationFieldsAndTrapArrowOnlyWithTheirDatabase) {
     const CheckerRun base = RunWithDatabase("/opt/quillon/quake2/quake2.db");
     const CheckerRun wf = RunWithDatabase("/opt/quillon/quake2/wf.db");
     const CheckerRun corvel = RunWithDatabase("/opt/quillon/quake2/corvel.db");
@@ -39,11 +39,6 @@ TEST(IsKnownEntityKey, KnowsModificationFieldsOnlyWithTheirDatabase) {
         EXPECT_FALSE(IsKnownEntityKey(wf, key)) << key;
         EXPECT_TRUE(IsKnownEntityKey(corvel, key)) << key;
     }
-}
-
-TEST(ClassNeedsTarget, KnowsTrapArrowOnlyWithItsDatabase) {
-    const CheckerRun base = RunWithDatabase("/opt/quillon/quake2/quake2.db");
-    const CheckerRun corvel = RunWithDatabase("/opt/quillon/quake2/corvel.db");
     EXPECT_TRUE(ClassNeedsTarget(base, "func_clock"));
     EXPECT_TRUE(ClassNeedsTarget(base, "turret_breach"));
     EXPECT_FALSE(ClassNeedsTarget(base, "func_door"));

@@ -70,16 +70,7 @@ protected:
     CheckerRun run;
 };
 
-TEST_F(SkillLevelsTest, PresentLevelsDropExcludedAndUnshownLevels) {
-    EXPECT_EQ(Present(Door("", "257"), DeathmatchRule::Off), NORMAL | HARD | DEATHMATCH);
-    run.derived.showMask = EASY | NORMAL | HARD;
-    const int door = Door("", "512");
-    EXPECT_EQ(Present(door, DeathmatchRule::Off), EASY | HARD);
-    run.derived.showMask = 0;
-    EXPECT_EQ(Present(door, DeathmatchRule::Off), 0u);
-}
-
-TEST_F(SkillLevelsTest, DeathmatchRuleRemovesDeathmatchForClassesTheGameRemovesThere) {
+TEST_F(SkillLevelsTest, PresentLevelsDropExcludedAndUnshownLevelsAndDeathmatchWhereTheGameRemovesTheClass) {
     const int monster = Add({{"classname", "Monster_Soldier"}});
     const int unnamed = Add({{"classname", "func_door_secret"}});
     const int named = Add({{"classname", "func_door_secret"}, {"targetname", "s"}});
@@ -89,6 +80,12 @@ TEST_F(SkillLevelsTest, DeathmatchRuleRemovesDeathmatchForClassesTheGameRemovesT
     EXPECT_EQ(Present(unnamed, DeathmatchRule::On), ALL);
     EXPECT_EQ(Present(named, DeathmatchRule::On), EASY | NORMAL | HARD);
     EXPECT_EQ(Present(unknown, DeathmatchRule::On), ALL);
+    EXPECT_EQ(Present(Door("", "257"), DeathmatchRule::Off), NORMAL | HARD | DEATHMATCH);
+    run.derived.showMask = EASY | NORMAL | HARD;
+    const int door = Door("", "512");
+    EXPECT_EQ(Present(door, DeathmatchRule::Off), EASY | HARD);
+    run.derived.showMask = 0;
+    EXPECT_EQ(Present(door, DeathmatchRule::Off), 0u);
 }
 
 TEST_F(SkillLevelsTest, MissingLevelsAreTheSourceLevelsNoCandidateCovers) {

@@ -40,8 +40,7 @@ TEST(ClassQueries, UnknownClassGivesTheDefaults) {
     EXPECT_FALSE(NeedsBrush(run, entity));
     EXPECT_FALSE(RemovedInDeathmatch(run, entity));
     EXPECT_EQ(ValidSpawnflags(run, entity), 3840u);
-    Vec3 mins{};
-    Vec3 maxs{};
+    Vec3 mins{}, maxs{};
     EXPECT_FALSE(AbsoluteBounds(run, entity, mins, maxs));
 }
 

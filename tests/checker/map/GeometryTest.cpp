@@ -63,8 +63,7 @@ TEST(FindPlane, AddsPairsWhoseOddMemberIsTheFlippedPlane) {
 TEST(FindPlane, SnapsNearlyAxialNormalsAndNearlyWholeDistances) {
     CheckerRun run;
     const int plane = FindPlane(run, {0.999995f, 0.003f, 0}, 31.995);
-    EXPECT_EQ(run.planes[static_cast<std::size_t>(plane)].normal, (Vec3{1, 0, 0}));
-    EXPECT_EQ(run.planes[static_cast<std::size_t>(plane)].dist, 32);
+    EXPECT_EQ(std::tie(run.planes.at(plane).normal, run.planes.at(plane).dist), std::tuple(Vec3{1, 0, 0}, 32.0f));
     EXPECT_EQ(FindPlane(run, {1, 0, 0}, 32.004), plane);
     // Just outside the tolerances gives a new plane.
     EXPECT_NE(FindPlane(run, {1, 0, 0}, 32.02), plane);
@@ -102,8 +101,7 @@ TEST(FindPlane, ShortNormalOutsideFaceReadingIsTheGeneralFatalError) {
 TEST(PlaneThroughPoints, FacesTheSideTheThreePointsWindTowards) {
     CheckerRun run;
     const int top = PlaneThroughPoints(run, {1, 0, 64}, {0, 0, 64}, {0, 1, 64});
-    EXPECT_EQ(run.planes[static_cast<std::size_t>(top)].normal, (Vec3{0, 0, 1}));
-    EXPECT_EQ(run.planes[static_cast<std::size_t>(top)].dist, 64);
+    EXPECT_EQ(std::tie(run.planes.at(top).normal, run.planes.at(top).dist), std::tuple(Vec3{0, 0, 1}, 64.0f));
     EXPECT_EQ(PlaneThroughPoints(run, {0, 1, 64}, {0, 0, 64}, {1, 0, 64}), top ^ 1);
 }
 
@@ -132,10 +130,6 @@ Winding Polygon(std::initializer_list<Vec3> points) {
 /// The 64-unit square on z = 0, counter-clockwise seen from above.
 Winding Square() {
     return Polygon({{0, 0, 0}, {64, 0, 0}, {64, 64, 0}, {0, 64, 0}});
-}
-
-bool HasPoint(const Winding& w, const Vec3& p) {
-    return std::find(w.points.begin(), w.points.end(), p) != w.points.end();
 }
 
 TEST(BaseWindingForPlane, GivesAHugeSquareOnThePlaneFacingItsNormal) {
@@ -177,8 +171,8 @@ TEST(ClipWinding, PlaneThroughTheMiddleSplitsTheAreaAndUsesTheExactAxialDistance
     ASSERT_TRUE(parts.front && parts.back);
     EXPECT_DOUBLE_EQ(AreaOfWinding(*parts.front), 48.0 * 64);
     EXPECT_DOUBLE_EQ(AreaOfWinding(*parts.back), 16.0 * 64);
-    EXPECT_TRUE(HasPoint(*parts.front, {16, 0, 0}));
-    EXPECT_TRUE(HasPoint(*parts.back, {16, 64, 0}));
+    EXPECT_NE(std::ranges::find(parts.front->points, Vec3{16, 0, 0}), parts.front->points.end());
+    EXPECT_NE(std::ranges::find(parts.back->points, Vec3{16, 64, 0}), parts.back->points.end());
 }
 
 TEST(ClipWinding, WholeWindingGoesToOneSide) {

@@ -100,12 +100,6 @@ TEST(PrintBrushBounds, ClearedBoxListsTheOriginalSidesButNoBevelsAndAPartlyClear
                                 "( 2 0 0 ) ( 0 2 0 ) ( 0 0 -2 ) \n");
 }
 
-using test::ReadFileBytes;
-
-int CountLines(const std::string& text) {
-    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-}
-
 TEST(LineFilePath, ReplacesOrAddsTheExtension) {
     EXPECT_EQ(LineFilePath("c:\\maps\\base1.map"), "c:\\maps\\base1.lin");
     EXPECT_EQ(LineFilePath("/home/me/maps/base1.MAP"), "/home/me/maps/base1.lin");
@@ -123,8 +117,8 @@ TEST(WriteLineFile, WritesOnly128BoxesOf200Recorded) {
         RecordProblemBrush(fixture.run, 0, i);
     }
     WriteLineFile(fixture.run);
-    const std::string lines = ReadFileBytes(fixture.scratch.PathOf("many.lin"));
-    EXPECT_EQ(CountLines(lines), 128 * 15);
+    const std::string lines = test::ReadFileBytes(fixture.scratch.PathOf("many.lin"));
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 128 * 15);
     EXPECT_EQ(lines.substr(lines.size() - 29), "127.000000 0.000000 0.000000\n");
 }
 
@@ -133,7 +127,7 @@ TEST(WriteLineFile, NoProblemBrushLeavesAnOldLineFileAloneAndAnUnwritableFolderG
     fixture.run.settings.lastMapFile = fixture.scratch.PathOf("clean.map");
     const std::string old = fixture.scratch.Write("clean.lin", "old path\n");
     WriteLineFile(fixture.run);
-    EXPECT_EQ(ReadFileBytes(old), "old path\n");
+    EXPECT_EQ(test::ReadFileBytes(old), "old path\n");
     fixture.run.settings.lastMapFile = fixture.scratch.PathOf("absent/x.map");
     fixture.AddEntity({{"classname", "worldspawn"}});
     fixture.AddBrush({0, 0, 0}, {1, 1, 1});
