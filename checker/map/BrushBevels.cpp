@@ -4,8 +4,8 @@
 #include <array>
 #include <utility>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/run/FatalError.h"
 #include "checker/map/MapBrushes.h"
 #include "checker/map/PlaneTable.h"
 #include "checker/map/Winding.h"

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/run/FatalError.h"
 #include "checker/map/BrushBevels.h"
 #include "checker/map/BrushGeometry.h"
 #include "checker/map/ContentFlags.h"

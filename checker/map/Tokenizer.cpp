@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <utility>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/run/FatalError.h"
 #include "checker/report/Report.h"
 #include "platform/Platform.h"
 

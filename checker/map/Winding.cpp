@@ -4,8 +4,8 @@
 #include <cassert>
 #include <cmath>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/run/FatalError.h"
 
 namespace quillon {
 

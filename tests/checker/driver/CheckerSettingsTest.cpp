@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "checker/driver/CheckerSettings.h"
+#include "checker/run/CheckerSettings.h"
 #include "support/TestSupport.h"
 
 namespace quillon {

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/run/FatalError.h"
 #include "checker/map/Tokenizer.h"
 #include "platform/Platform.h"
 #include "checker/report/ReportFixture.h"
