@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "checker/checks/CheckPasses.h"
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "entitydb/EntityDatabase.h"
 
 namespace {

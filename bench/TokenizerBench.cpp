@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <string>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/run/FatalError.h"
 #include "checker/map/MapEntities.h"
 #include "checker/map/Tokenizer.h"
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/EntityClasses.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/checks/EntityClasses.h"
 #include "checker/driver/RunChecker.h"
 #include "entitydb/EntityDatabase.h"
 #include "fuzz/FuzzSupport.h"

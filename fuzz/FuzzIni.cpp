@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "checker/driver/CheckerSettings.h"
+#include "checker/run/CheckerSettings.h"
 #include "frontend/core/FrontEndSettings.h"
 #include "fuzz/FuzzSupport.h"
 #include "platform/Platform.h"

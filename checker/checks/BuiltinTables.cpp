@@ -5,7 +5,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "checker/map/MapEntities.h"
 #include "entitydb/DatabaseText.h"
 

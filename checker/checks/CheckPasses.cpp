@@ -5,7 +5,7 @@
 #include "checker/checks/LinkIndex.h"
 #include "checker/checks/MapChecks.h"
 #include "checker/checks/TargetLinks.h"
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 
 namespace quillon {
 

@@ -27,11 +27,24 @@ struct SolidBrushBox {
     int brushNumber = 0;  ///< within the world
 };
 
+/// The solid world brushes in world order, and a grid over x and y: each cell lists (by their place
+/// in `boxes`, ascending) the brushes whose box reaches into it. `everywhere` holds the brushes
+/// whose box has no usable numbers; they are candidates in every cell.
+struct SolidWorldIndex {
+    std::vector<SolidBrushBox> boxes;
+    std::array<float, 2> origin{};
+    float cellSize = 1;
+    int columns = 0;
+    int rows = 0;
+    std::vector<std::vector<int>> cells;
+    std::vector<int> everywhere;
+};
+
 struct CheckState {
     MapWideState mapWide;
     LinkIndex links;  ///< the entities' link values, filled before the first pass
-    /// The solid world brushes in world order, gathered on the first inside-solid test.
-    std::optional<std::vector<SolidBrushBox>> solidWorldBoxes;
+    /// Built on the first inside-solid test.
+    std::optional<SolidWorldIndex> solidWorld;
 };
 
 }  // namespace quillon

@@ -6,8 +6,8 @@
 #include "checker/checks/EntitySummary.h"
 #include "checker/checks/LinkIndex.h"
 #include "checker/checks/SkillLevels.h"
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/EntityClasses.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/checks/EntityClasses.h"
 #include "checker/map/MapEntities.h"
 #include "checker/report/Report.h"
 

@@ -1,8 +1,8 @@
 #include "checker/checks/EntitySummary.h"
 
 #include "checker/checks/MapCheckSupport.h"
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/EntityClasses.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/checks/EntityClasses.h"
 #include "checker/map/MapEntities.h"
 
 namespace quillon {

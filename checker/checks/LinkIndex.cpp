@@ -3,8 +3,8 @@
 #include <cassert>
 
 #include "checker/checks/MapCheckSupport.h"
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/EntityClasses.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/checks/EntityClasses.h"
 #include "checker/map/MapEntities.h"
 
 namespace quillon {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "checker/checks/CheckState.h"
-#include "checker/driver/CheckerSettings.h"
+#include "checker/run/CheckerSettings.h"
 #include "checker/map/Vector.h"
 
 namespace quillon {

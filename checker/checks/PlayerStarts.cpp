@@ -2,7 +2,7 @@
 
 #include "checker/checks/MapCheckSupport.h"
 #include "checker/checks/MapChecks.h"
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "checker/report/Report.h"
 
 namespace quillon {

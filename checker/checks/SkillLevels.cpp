@@ -2,7 +2,7 @@
 
 #include "checker/checks/EntitySummary.h"
 #include "checker/checks/LinkIndex.h"
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 
 namespace quillon {
 

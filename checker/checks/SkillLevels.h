@@ -5,7 +5,7 @@
 #include <functional>
 #include <string_view>
 
-#include "checker/driver/CheckerSettings.h"
+#include "checker/run/CheckerSettings.h"
 
 namespace quillon {
 

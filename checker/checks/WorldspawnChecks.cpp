@@ -3,7 +3,7 @@
 #include <string>
 
 #include "checker/checks/MapChecks.h"
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "checker/map/MapEntities.h"
 #include "checker/report/Report.h"
 

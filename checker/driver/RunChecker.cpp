@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "checker/checks/CheckPasses.h"
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/EntityClasses.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/checks/EntityClasses.h"
+#include "checker/run/FatalError.h"
 #include "checker/driver/RunFiles.h"
 #include "checker/lists/EntityList.h"
 #include "checker/lists/UsedFileList.h"

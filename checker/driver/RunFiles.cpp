@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "checker/report/Report.h"
 #include "platform/Platform.h"
 

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/EntityClasses.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/checks/EntityClasses.h"
+#include "checker/run/FatalError.h"
 #include "checker/map/MapEntities.h"
 #include "platform/Platform.h"
 

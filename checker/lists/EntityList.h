@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "checker/driver/CheckerSettings.h"
+#include "checker/run/CheckerSettings.h"
 #include "checker/map/MapTypes.h"
 
 namespace quillon {

@@ -1,11 +1,14 @@
 #include "checker/map/BrushBevels.h"
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/run/FatalError.h"
 #include "checker/map/MapBrushes.h"
 #include "checker/map/PlaneTable.h"
+#include "checker/map/Winding.h"
 
 namespace quillon {
 
@@ -116,10 +119,14 @@ void AddEdgeBevels(CheckerRun& run, int brushIndex) {
         if (!SideOf(run, brush, s).winding) {
             continue;
         }
-        // A copy: appending sides may move the side table.
-        const std::vector<Vec3> points = SideOf(run, brush, s).winding->points;
-        for (std::size_t j = 0; j < points.size(); ++j) {
-            AddBevelsOfEdge(run, brushIndex, points[j], points[(j + 1) % points.size()]);
+        // A copy: appending sides may move the side table. A winding has at most
+        // MAX_POINTS_ON_WINDING points.
+        const std::vector<Vec3>& winding = SideOf(run, brush, s).winding->points;
+        std::array<Vec3, MAX_POINTS_ON_WINDING> points;
+        const std::size_t count = std::min(winding.size(), points.size());
+        std::copy_n(winding.begin(), count, points.begin());
+        for (std::size_t j = 0; j < count; ++j) {
+            AddBevelsOfEdge(run, brushIndex, points[j], points[(j + 1) % count]);
         }
     }
 }

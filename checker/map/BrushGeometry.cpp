@@ -1,6 +1,6 @@
 #include "checker/map/BrushGeometry.h"
 
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "checker/map/Winding.h"
 #include "checker/map/WorkingBrush.h"
 #include "checker/report/Report.h"

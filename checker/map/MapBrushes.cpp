@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/run/FatalError.h"
 #include "checker/map/BrushBevels.h"
 #include "checker/map/BrushGeometry.h"
 #include "checker/map/ContentFlags.h"
@@ -27,26 +27,32 @@ double LeadingReal(std::string_view token) {
     // "-0" stays -0; anything else goes to strtod.
     static constexpr double POWERS_OF_TEN[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
                                                1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const std::size_t start = !token.empty() && (token[0] == '-' || token[0] == '+') ? 1 : 0;
+    const std::size_t size = token.size();
+    std::size_t i = !token.empty() && (token[0] == '-' || token[0] == '+') ? 1 : 0;
+    const std::size_t start = i;
+    // Up to 16 digits are taken, so that a 16th shows the number is too long for this way.
     std::int64_t digits = 0;
-    int count = 0;
-    int decimals = -1;  // digits after the point, once there is one
-    for (std::size_t i = start; i < token.size(); ++i) {
-        const char c = token[i];
-        if (c == '.' && decimals < 0) {
-            decimals = 0;
-        } else if (c >= '0' && c <= '9' && count < 15) {
-            digits = digits * 10 + (c - '0');
-            ++count;
-            decimals += decimals >= 0 ? 1 : 0;
-        } else {
-            return std::strtod(std::string(token).c_str(), nullptr);
-        }
+    std::size_t count = 0;
+    while (i < size && token[i] >= '0' && token[i] <= '9' && count < 16) {
+        digits = digits * 10 + (token[i++] - '0');
+        ++count;
     }
-    if (count == 0) {
+    std::size_t decimals = 0;
+    if (i < size && token[i] == '.') {
+        const std::size_t point = ++i;
+        while (i < size && token[i] >= '0' && token[i] <= '9' && count < 16) {
+            digits = digits * 10 + (token[i++] - '0');
+            ++count;
+        }
+        decimals = i - point;
+    }
+    if (i != size || count == 0 || count > 15) {
         return std::strtod(std::string(token).c_str(), nullptr);
     }
-    const double value = static_cast<double>(digits) / POWERS_OF_TEN[decimals > 0 ? decimals : 0];
+    double value = static_cast<double>(digits);
+    if (decimals > 0) {
+        value /= POWERS_OF_TEN[decimals];
+    }
     return start == 1 && token[0] == '-' ? -value : value;
 }
 

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/run/FatalError.h"
 #include "checker/map/BrushGeometry.h"
 #include "checker/map/MapBrushes.h"
 #include "checker/map/Tokenizer.h"

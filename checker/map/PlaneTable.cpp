@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/run/FatalError.h"
 #include "checker/map/MapBrushes.h"
 #include "checker/map/Winding.h"
 #include "checker/report/Report.h"

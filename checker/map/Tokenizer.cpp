@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <utility>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/run/FatalError.h"
 #include "checker/report/Report.h"
 #include "platform/Platform.h"
 
@@ -162,11 +162,16 @@ void TakeToken(CheckerRun& run, Cursor& cursor) {
         return;
     }
     const std::size_t start = cursor.at;
-    for (; cursor.at < cursor.end && !IsWhiteSpace(text[cursor.at]) && text[cursor.at] != ';'; ++cursor.at) {
-        if (cursor.at - start + 1 >= MAX_TOKEN) {
-            TokenTooLarge(run, cursor);
-        }
+    const std::size_t end = cursor.end;
+    std::size_t at = start;
+    while (at < end && !IsWhiteSpace(text[at]) && text[at] != ';') {
+        ++at;
     }
+    if (at - start >= MAX_TOKEN) {
+        cursor.at = start + MAX_TOKEN - 1;  // the first byte with no room
+        TokenTooLarge(run, cursor);
+    }
+    cursor.at = at;
     run.script.currentToken = std::string_view(text + start, cursor.at - start);
 }
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "checker/driver/FatalError.h"
+#include "checker/run/FatalError.h"
 
 namespace quillon {
 

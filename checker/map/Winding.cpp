@@ -4,8 +4,8 @@
 #include <cassert>
 #include <cmath>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/run/FatalError.h"
 
 namespace quillon {
 
@@ -43,7 +43,7 @@ PointClassification ClassifyPoints(ClipScratch& scratch, const Winding& w, const
 
 /// The point where the edge p1-p2 crosses the plane. Axial planes give their distance exactly, so
 /// that boxes built from clipped windings keep whole-number coordinates.
-Vec3 CrossingPoint(const Vec3& p1, const Vec3& p2, double d1, double d2, const Vec3& normal, double dist) {
+inline Vec3 CrossingPoint(const Vec3& p1, const Vec3& p2, double d1, double d2, const Vec3& normal, double dist) {
     const double t = d1 / (d1 - d2);
     Vec3 mid{};
     for (int axis = 0; axis < 3; ++axis) {

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "checker/map/BrushGeometry.h"
 #include "checker/map/MapBrushes.h"
 #include "checker/map/Winding.h"

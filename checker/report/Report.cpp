@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/EntityClasses.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/checks/EntityClasses.h"
 #include "checker/map/BrushGeometry.h"
 #include "checker/map/MapEntities.h"
 #include "checker/map/Vector.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <memory>
 
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "platform/Platform.h"
 
 namespace quillon {

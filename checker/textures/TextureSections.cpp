@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "checker/report/Report.h"
 #include "checker/textures/PakFile.h"
 #include "checker/textures/TextureTable.h"

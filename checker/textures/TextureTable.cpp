@@ -4,8 +4,8 @@
 #include <cstring>
 #include <memory>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/FatalError.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/run/FatalError.h"
 #include "platform/Platform.h"
 
 namespace quillon {

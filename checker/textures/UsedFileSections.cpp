@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "checker/map/MapEntities.h"
 #include "checker/report/Report.h"
 #include "checker/textures/PakFile.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 
 namespace quillon {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "checker/checks/EntitySummary.h"
 #include "checker/checks/LinkIndex.h"
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "entitydb/EntityDatabase.h"
 
 namespace quillon {

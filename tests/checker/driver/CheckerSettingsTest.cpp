@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "checker/driver/CheckerSettings.h"
+#include "checker/run/CheckerSettings.h"
 #include "support/TestSupport.h"
 
 namespace quillon {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "checker/driver/CheckerRun.h"
-#include "checker/driver/EntityClasses.h"
+#include "checker/run/CheckerRun.h"
+#include "checker/checks/EntityClasses.h"
 
 namespace quillon {
 namespace {

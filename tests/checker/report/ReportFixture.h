@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "support/TestSupport.h"
 
 namespace quillon::test {

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "support/TestSupport.h"
 
 namespace quillon::test {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "checker/driver/FatalError.h"
+#include "checker/run/FatalError.h"
 #include "checker/textures/SectionFixture.h"
 
 namespace quillon {

@@ -1,11 +1,11 @@
-#include "checker/driver/FatalError.h"
+#include "checker/run/FatalError.h"
 
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
 
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "checker/report/Report.h"
 #include "platform/Platform.h"
 

@@ -1,4 +1,4 @@
-#include "checker/driver/EntityClasses.h"
+#include "checker/checks/EntityClasses.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "checker/driver/CheckerRun.h"
+#include "checker/run/CheckerRun.h"
 #include "checker/map/MapEntities.h"
 #include "checker/map/Tokenizer.h"
 #include "entitydb/EntityDatabase.h"

@@ -1,4 +1,4 @@
-#include "checker/driver/CheckerSettings.h"
+#include "checker/run/CheckerSettings.h"
 
 #include "platform/Platform.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// All state of one checker run. main() creates it and hands it by reference to every phase.
+// All state of one checker run. The driver creates it and hands it by reference to every phase.
 
 #include <array>
 #include <cstdint>
@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "checker/driver/CheckerSettings.h"
+#include "checker/run/CheckerSettings.h"
 #include "checker/map/MapTypes.h"
 #include "checker/checks/CheckState.h"
 #include "checker/map/ScriptTypes.h"
