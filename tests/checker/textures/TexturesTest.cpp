@@ -45,7 +45,7 @@ std::string MakePak(const std::vector<std::string>& names, int claimedEntries = 
 
 /// The head of a .wal file naming `nextFrame` as the next frame of its animation.
 std::string MakeWal(const std::string& nextFrame, std::uint32_t flags = 0, std::uint32_t contents = 0,
-                           std::uint32_t value = 0) {
+                    std::uint32_t value = 0) {
     std::string wal(56, '\0');
     std::string frame = nextFrame;
     frame.resize(32, '\0');
