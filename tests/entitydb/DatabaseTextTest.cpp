@@ -50,6 +50,11 @@ TEST(BlockLines, YieldsTheLinesBetweenTheClassnameLineAndTheClosingLine) {
     const auto door = BlockLines(TEXT, OffsetOf(TEXT, "CLASSNAME func_door"));
     ASSERT_EQ(door.size(), 7u);
     EXPECT_EQ(door.back(), "LOAD sound/doors/dr1_strt.wav");
+    // An unclosed block ends where the next one begins; only a CLASSNAME keyword at the start of a
+    // line opens a block.
+    const std::string unclosed = "CLASSNAME a\nLOAD models/a.md2\nCLASSNAME b\nLOAD models/b.md2\n]\n";
+    EXPECT_EQ(BlockLines(unclosed, 0), std::vector<std::string_view>{"LOAD models/a.md2"});
+    EXPECT_EQ(BlockLines("CLASSNAME a\n CLASSNAME b\nLOAD x\n]\n", 0).size(), 2u);
 }
 
 TEST(MatchDatabaseKeyword, MatchesWholeWordsWithEachKeywordsCaseRule) {

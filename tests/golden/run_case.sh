@@ -11,8 +11,8 @@
 # argument and the scratch folder as its working directory, so settings name files by relative
 # paths. The checker is copied to bin/ with the built databases; a case's own db/ folder is copied
 # over them. Optional parts of a case:
-#   setup.sh          run with bash in the scratch folder before the checker (generated maps, paks);
-#                     $GOLDEN_LIB names the folder of shared setup helpers (lib/ beside this script)
+#   setup.sh          run with bash in the scratch folder before the checker (generated maps, paks),
+#                     with lib/game-files.sh sourced; $GOLDEN_LIB names lib/ (brushes.awk)
 #   expected-exit     the exit status (required; -1 is seen as 255)
 #   expected-NAME     the file NAME must exist afterwards with exactly this content
 #   expected-absent   names of files, one a line, that must not exist afterwards
@@ -39,26 +39,8 @@ trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work" $twin_case_dir' EXIT
 mkdir -p "$work/bin"
 cp "$checker" "$work/bin/quillon2"
 cp "$game_dir"/*.db "$work/bin/" 2>/dev/null
-for entry in "$case_dir"/* "$case_dir"/.[!.]*; do
-  [ -e "$entry" ] || continue
-  base=$(basename "$entry")
-  case "$base" in
-    expected-*|db) ;;
-    *) cp -R "$entry" "$work/" ;;
-  esac
-done
-if [ -d "$case_dir/db" ]; then
-  cp -R "$case_dir/db/." "$work/bin/"
-fi
-if [ -f "$work/setup.sh" ]; then
-  (cd "$work" && bash ./setup.sh) || { echo "$name: setup.sh failed"; exit 1; }
-fi
-
-if [ "$form" = valve ]; then
-  . "$support/valve-twin.sh"
-  valve_twin "$work" "$case_dir"
-  case_dir=$twin_case_dir
-fi
+. "$support/compare-case.sh"
+prepare_case "$case_dir" "$work" "$work/bin" 'bash -c ". \"\$GOLDEN_LIB/game-files.sh\" && . ./setup.sh"' "$form" || exit 1
 
 args=(settings.ini)
 [ -f "$case_dir/args" ] && mapfile -t args <"$case_dir/args"
@@ -70,6 +52,5 @@ status=$?
 
 # The scratch folder differs from run to run; messages that name it read @WORK@.
 result_filter() { sed -e "s|$work|@WORK@|g" "$1"; }
-. "$support/compare-case.sh"
 compare_case "$case_dir" "$work" "$name" "$status" || exit 1
 [ -z "$(ls -A "$work/.run")" ] || { echo "$name: a presence lock was left"; exit 1; }

@@ -1,7 +1,5 @@
 #include "support/TestSupport.h"
 
-#include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -51,31 +49,6 @@ void WriteFileBytes(const std::string& path, const std::string& content) {
     if (!out) {
         throw std::runtime_error("cannot write " + path);
     }
-}
-
-std::filesystem::path CorpusDir() {
-    const std::filesystem::path dir = QUILLON_CORPUS_DIR;
-    std::error_code error;
-    return std::filesystem::is_directory(dir, error) ? dir : std::filesystem::path();
-}
-
-std::vector<std::filesystem::path> CorpusMaps() {
-    std::vector<std::filesystem::path> maps;
-    // Maps saved with free texture axes sit in a folder of their own beside the classic ones.
-    const std::filesystem::path classic = QUILLON_CORPUS_DIR;
-    for (const std::filesystem::path& dir : {classic, classic.parent_path() / "valve"}) {
-        std::error_code error;
-        if (!std::filesystem::is_directory(dir, error)) {
-            continue;
-        }
-        for (const std::filesystem::directory_entry& entry : std::filesystem::recursive_directory_iterator(dir)) {
-            if (entry.is_regular_file() && entry.path().extension() == ".map") {
-                maps.push_back(entry.path());
-            }
-        }
-    }
-    std::sort(maps.begin(), maps.end());
-    return maps;
 }
 
 }  // namespace quillon::test

@@ -27,10 +27,4 @@ private:
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& content);
 
-/// The folder of real maps beside the checkout, or an empty path when it is absent.
-std::filesystem::path CorpusDir();
-/// Every ".map" file below the corpus folder and its sibling "valve" folder, sorted; empty when
-/// both are absent.
-std::vector<std::filesystem::path> CorpusMaps();
-
 }  // namespace quillon::test

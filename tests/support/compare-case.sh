@@ -1,16 +1,39 @@
-# Compares a finished whole run with the expected-* files of its case folder; sourced by the runners
-# of golden and headless cases.
+# Prepares a whole run from its case folder and compares the finished run with the case's expected-*
+# files; sourced by the runners of golden and headless cases.
+#
+#   prepare_case CASE_DIR WORK DB_DIR SETUP FORM
+#
+# Copies the case's files to WORK, except expected-*, args, quillon.ini and db/, whose files go to
+# DB_DIR; runs the case's setup.sh in WORK with the command SETUP; with FORM "valve" turns the case
+# into its twin with free texture axes (valve-twin.sh). Sets case_dir to the folder that holds the
+# expected files (the caller removes twin_case_dir).
 #
 #   compare_case CASE_DIR WORK NAME STATUS
 #
 # expected-exit holds the exit status; expected-stdout and expected-stderr are compared with
 # WORK/.stdout and WORK/.stderr, any other expected-NAME with WORK/NAME; expected-absent lists files
-# that must not exist. Each difference is printed; the result is 1 when anything differs. A runner
-# may define result_filter FILE to print a result with its run-specific parts masked.
+# that must not exist. Each difference is printed; the result is 1 when anything differs. The runner
+# defines result_filter FILE, which prints a result with its run-specific parts masked.
 
-if ! declare -F result_filter >/dev/null; then
-  result_filter() { cat "$1"; }
-fi
+prepare_case() {
+  local entry
+  case_dir=$1
+  for entry in "$1"/*; do
+    case $(basename "$entry") in
+      expected-*|db|args|quillon.ini) ;;
+      *) cp -R "$entry" "$2/" ;;
+    esac
+  done
+  [ ! -d "$1/db" ] || cp -R "$1/db/." "$3/"
+  if [ -f "$2/setup.sh" ]; then
+    (cd "$2" && eval "$4") || { echo "$(basename "$1"): setup.sh failed"; return 1; }
+  fi
+  if [ "$5" = valve ]; then
+    . "$(dirname "${BASH_SOURCE[0]}")/valve-twin.sh"
+    valve_twin "$2" "$1"
+    case_dir=$twin_case_dir
+  fi
+}
 
 compare_case() {
   local case_dir=$1 work=$2 name=$3 status=$4 failed=0 expected base file actual expected_status

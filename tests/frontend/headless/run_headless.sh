@@ -31,31 +31,12 @@ chmod 700 "$work/run"
 cp "$quillon" "$work/bin/Quillon"
 cp "$checker" "$work/bin/Quake2/quillon2"
 cp "$game_dir"/*.db "$work/bin/Quake2/" 2>/dev/null
-for entry in "$case_dir"/*; do
-  base=$(basename "$entry")
-  case "$base" in
-    expected-*|db|args|quillon.ini) ;;
-    *) cp -R "$entry" "$work/" ;;
-  esac
-done
-[ -d "$case_dir/db" ] && cp -R "$case_dir/db/." "$work/bin/Quake2/"
+. "$(dirname "$0")/../../support/compare-case.sh"
+prepare_case "$case_dir" "$work" "$work/bin/Quake2" "bash ./setup.sh" "$form" || exit 1
 [ -f "$case_dir/quillon.ini" ] && cp "$case_dir/quillon.ini" "$work/bin/quillon.ini"
-if [ -f "$work/setup.sh" ]; then
-  (cd "$work" && bash ./setup.sh) || { echo "$name: setup.sh failed"; exit 1; }
-fi
-
-if [ "$form" = valve ]; then
-  . "$(dirname "$0")/../../support/valve-twin.sh"
-  valve_twin "$work" "$case_dir"
-  case_dir=$twin_case_dir
-fi
 
 args=()
-if [ -f "$case_dir/args" ]; then
-  while IFS= read -r line || [ -n "$line" ]; do
-    args+=("$line")
-  done <"$case_dir/args"
-fi
+[ -f "$case_dir/args" ] && mapfile -t args <"$case_dir/args"
 
 (cd "$work" && env -u QUILLON_STANDALONE -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/home" XDG_CONFIG_HOME= \
   XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/tmp" ./bin/Quillon "${args[@]}" </dev/null >"$work/.stdout" 2>"$work/.stderr")
@@ -66,7 +47,6 @@ result_filter() {
   sed -e "s|$work|@WORK@|g" \
       -e 's|^\(Results for .* - \)[0-9][0-9]/[0-9][0-9]/[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]$|\1MM/DD/YY HH:MM:SS|' "$1"
 }
-. "$(dirname "$0")/../../support/compare-case.sh"
 failed=0
 compare_case "$case_dir" "$work" "$name" "$status" || failed=1
 if [ -n "$(ls -A "$work/tmp")" ]; then

@@ -1,5 +1,4 @@
 # Damaged paks and game files: each is skipped or reported, none stops the list.
-. "$GOLDEN_LIB/game-files.sh"
 mkdir -p quake2/baseq2/textures/e1u1
 # pak0 is cut short, pak1 is no pak, pak2 claims far more directory than it holds,
 # pak3's directory lies past its end.

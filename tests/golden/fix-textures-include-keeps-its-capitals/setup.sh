@@ -1,6 +1,4 @@
 # An animated texture written with a capital letter in an included file; its second frame is missing.
-. "$GOLDEN_LIB/game-files.sh"
-mkdir -p quake2/baseq2/textures/e1u1
-make_wal quake2/baseq2/textures/e1u1/anim1.wal e1u1/anim2
-make_wal quake2/baseq2/textures/e1u1/wall.wal ""
-make_pak quake2/baseq2/pak0.pak textures/e1u1/wall.wal
+make_wal e1u1/anim1 e1u1/anim2
+make_wal e1u1/wall ""
+make_pak pak0.pak textures/e1u1/wall.wal

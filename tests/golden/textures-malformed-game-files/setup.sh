@@ -1,5 +1,4 @@
 # Damaged paks and textures: each is skipped or reported, none stops the run.
-. "$GOLDEN_LIB/game-files.sh"
 mkdir -p quake2/baseq2/textures/e1u1
 # pak0 is cut short, pak1 is no pak, pak2 claims far more directory than it holds,
 # pak3's directory lies past its end, pak4 is a folder.
@@ -11,4 +10,4 @@ mkdir -p quake2/baseq2/pak4.pak
 # A texture too short for its header, and a texture that is a folder.
 head -c 40 /dev/zero >quake2/baseq2/textures/e1u1/short.wal
 mkdir -p quake2/baseq2/textures/e1u1/folder.wal
-make_pak quake2/baseq2/pak5.pak textures/e1u1/d.wal textures/e1u1/a.wal
+make_pak pak5.pak textures/e1u1/d.wal textures/e1u1/a.wal
