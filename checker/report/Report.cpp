@@ -34,20 +34,20 @@ void BeginSection(CheckerRun& run, int& counter, const char* banner) {
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
 #endif
 
-/// Appends what one conversion of a printf format writes; `spec` runs from the "%" to the
+/// Appends what one conversion of a printf format writes; `directive` runs from the "%" to the
 /// conversion letter. False for a conversion it does not take (the caller then leaves it to
 /// vfprintf).
-bool AppendConversion(std::string& text, std::string_view spec, va_list& arguments) {
-    const char conversion = spec.back();
-    const bool plain = spec.size() == 2;
-    const std::string owned(spec);
+bool AppendConversion(std::string& text, std::string_view directive, va_list& arguments) {
+    const char conversion = directive.back();
+    const bool plain = directive.size() == 2;
+    const std::string owned(directive);
     char buffer[512];
     int length = -1;
-    if (spec.find('*') != std::string_view::npos || spec.find_first_of("hjztL") != std::string_view::npos) {
+    if (directive.find('*') != std::string_view::npos || directive.find_first_of("hjztL") != std::string_view::npos) {
         return false;
     }
-    const bool isLong = spec.find('l') != std::string_view::npos;
-    const bool isLongLong = spec.find("ll") != std::string_view::npos;
+    const bool isLong = directive.find('l') != std::string_view::npos;
+    const bool isLongLong = directive.find("ll") != std::string_view::npos;
     switch (conversion) {
         case 'd':
         case 'i':
