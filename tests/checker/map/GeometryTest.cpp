@@ -22,7 +22,7 @@ namespace quillon {
 
 namespace {
 
-TEST(VecNormalize, ScalesToUnitLengthAndReturnsTheLengthAndRoundToNearestRoundsHalfwayUp) {
+TEST(VecNormalize, ScalesToUnitLengthAndReturnsTheLengthRoundToNearestRoundsHalfwayUpAndVecCross) {
     Vec3 out{};
     EXPECT_FLOAT_EQ(VecNormalize({3, 0, -4}, out), 5.0f);
     EXPECT_FLOAT_EQ(out[0], 0.6f);
@@ -39,6 +39,9 @@ TEST(VecNormalize, ScalesToUnitLengthAndReturnsTheLengthAndRoundToNearestRoundsH
     EXPECT_EQ(RoundToNearest(-2.5), -2.0);
     EXPECT_EQ(RoundToNearest(-0.4), 0.0);
     EXPECT_EQ(RoundToNearest(1.49), 1.0);
+    // The cross product, each component with its sign.
+    VecCross({1, 2, 3}, {4, 5, 6}, out);
+    EXPECT_EQ(out, (Vec3{-3, 6, -3}));
 }
 
 TEST(FindPlane, AddsPairsWhoseOddMemberIsTheFlippedPlane) {
