@@ -235,6 +235,30 @@ TEST(FrontCutter, KeepsWhatNothingCutsDropsWhatNothingIsInFrontOfAndStopsPastSix
               "ClipWinding: MAX_POINTS_ON_WINDING");
 }
 
+// The cutter reuses its two buffers, so whatever an earlier, larger winding left in them must never
+// count: random series of cuts give the same points as the base winding cut by ClipWinding.
+TEST(FrontCutter, RandomSeriesOfCutsMatchClipWinding) {
+    CheckerRun run;
+    std::mt19937 random(11);
+    const auto coordinate = [&random] { return static_cast<float>(static_cast<int>(random() % 401) - 200); };
+    for (int series = 0; series < 2000; ++series) {
+        const Vec3 up{0, 0, 1};
+        FrontCutter cutter(run, up, 0);
+        std::optional<Winding> expected = BaseWindingForPlane(run, up, 0);
+        for (int cut = 0; cut < 12 && expected; ++cut) {
+            Vec3 normal{};
+            if (VecNormalize(Vec3{coordinate(), coordinate(), 0}, normal) == 0) {
+                continue;
+            }
+            const double dist = VecDot(Vec3{coordinate(), coordinate(), 0}, normal);
+            expected = ClipWinding(run, *expected, normal, dist, 0).front;
+            ASSERT_EQ(cutter.Cut(run, normal, dist), expected.has_value()) << series << " " << cut;
+            ASSERT_EQ(cutter.Result() ? cutter.Result()->points : std::vector<Vec3>{},
+                      expected ? expected->points : std::vector<Vec3>{});
+        }
+    }
+}
+
 TEST(AreaOfWinding, SquareAndTriangleAndTinyWindingsCountOnlyEdgesLongerThanTwoTenths) {
     EXPECT_DOUBLE_EQ(AreaOfWinding(Square()), 4096);
     EXPECT_DOUBLE_EQ(AreaOfWinding(Polygon({{0, 0, 5}, {10, 0, 5}, {0, 10, 5}})), 50);
