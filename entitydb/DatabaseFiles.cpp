@@ -2,7 +2,6 @@
 // database list, and the diagnostic dump of a loaded table.
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -10,18 +9,13 @@
 
 #include "entitydb/DatabaseText.h"
 #include "entitydb/EntityDatabase.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
 namespace {
 
 constexpr std::size_t MAX_HEADER_LINE = 127;
-
-std::string LowerCased(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 // A whole line cut to its first 127 characters; the rest of a long line is dropped, so the
 // next line is read from its own start.

@@ -132,12 +132,6 @@ std::int32_t LeadingInteger(std::string_view arguments, std::size_t* consumed) {
     return static_cast<std::int32_t>(value);
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 bool OpensClassBlock(std::string_view line) {
     return SplitKeywordLine(line).keyword == "CLASSNAME";
 }

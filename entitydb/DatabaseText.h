@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/Text.h"
+
 namespace quillon {
 
 struct GameDeclarations;
@@ -51,8 +53,6 @@ std::size_t NextLineStart(std::string_view text, std::size_t at);
 /// The decimal integer at the start of `arguments` after blanks, or 0 when there is none. Values
 /// beyond 32 bits are clamped. `consumed`, when given, receives the position after the number.
 std::int32_t LeadingInteger(std::string_view arguments, std::size_t* consumed = nullptr);
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
 /// True for a line that opens a class block: its keyword is "CLASSNAME".
 bool OpensClassBlock(std::string_view line);

@@ -4,13 +4,13 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/Text.h"
 
 namespace quillon::platform {
 
@@ -19,12 +19,6 @@ namespace {
 bool Exists(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0;
-}
-
-bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 std::vector<std::string> DirectoryEntries(const std::string& directory) {
@@ -120,7 +114,7 @@ std::optional<std::string> FindFileIgnoringCase(const std::string& path) {
             next = component;
         } else {
             for (const std::string& name : DirectoryEntries(found)) {
-                if (SameNameIgnoringCase(name, component)) {
+                if (EqualsIgnoringCase(name, component)) {
                     next = name;
                     break;
                 }
@@ -143,7 +137,7 @@ std::vector<std::string> ListFiles(const std::string& directory, const std::stri
         if (name.size() < extension.size() || ::stat((prefix + name).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
             continue;
         }
-        if (SameNameIgnoringCase(name.substr(name.size() - extension.size()), extension)) {
+        if (EqualsIgnoringCase(name.substr(name.size() - extension.size()), extension)) {
             files.push_back(name);
         }
     }

@@ -1,7 +1,7 @@
-#include <cctype>
 #include <utility>
 
 #include "platform/Platform.h"
+#include "platform/Text.h"
 
 namespace quillon::platform {
 
@@ -17,15 +17,7 @@ bool IsSeparator(char c) {
 
 /// True when path[start, end) is `word` in any case.
 bool IsComponent(const std::string& path, std::size_t start, std::size_t end, const std::string& word) {
-    if (end - start != word.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(path[start + i])) != word[i]) {
-            return false;
-        }
-    }
-    return true;
+    return EqualsIgnoringCase(std::string_view(path).substr(start, end - start), word);
 }
 
 /// The end of the first path component named "quake2" (any case), or npos.

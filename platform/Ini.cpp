@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/Text.h"
 
 namespace quillon::platform {
 
@@ -25,18 +26,6 @@ std::string Trimmed(const std::string& text) {
         --last;
     }
     return text.substr(first, last - first);
-}
-
-bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 std::vector<IniLine> ReadLines(const std::string& path) {
@@ -109,7 +98,7 @@ KeyPlace FindKey(const std::vector<IniLine>& lines, const std::string& section, 
             if (place.sectionLine >= 0) {
                 break;  // only the first section of that name counts
             }
-            inside = SameName(*name, section);
+            inside = EqualsIgnoringCase(*name, section);
             if (inside) {
                 place.sectionLine = place.lastSectionLine = i;
             }
@@ -123,7 +112,7 @@ KeyPlace FindKey(const std::vector<IniLine>& lines, const std::string& section, 
         if (!Trimmed(text).empty()) {
             place.lastSectionLine = i;
         }
-        if (place.keyLine < 0 && SplitKeyLine(text, lineKey, lineValue) && SameName(lineKey, key)) {
+        if (place.keyLine < 0 && SplitKeyLine(text, lineKey, lineValue) && EqualsIgnoringCase(lineKey, key)) {
             place.keyLine = i;
             place.value = lineValue;
         }

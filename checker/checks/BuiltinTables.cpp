@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <string_view>
 
 #include "checker/run/CheckerRun.h"
 #include "checker/map/MapEntities.h"
 #include "entitydb/DatabaseText.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
@@ -78,10 +78,7 @@ constexpr std::array<ConditionalClass, 8> SPAWNFLAG_NEEDS_TARGETNAME = {{
 
 // The databases of two modifications bring fields and classes of their own.
 bool SelectedDatabaseIs(const CheckerRun& run, std::string_view fileName) {
-    std::string path = run.classes.selectedPath;
-    std::transform(path.begin(), path.end(), path.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return path.find(fileName) != std::string::npos;
+    return LowerCased(run.classes.selectedPath).find(fileName) != std::string::npos;
 }
 
 template <typename Names>

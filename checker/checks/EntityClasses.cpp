@@ -1,7 +1,6 @@
 #include "checker/checks/EntityClasses.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -11,31 +10,13 @@
 #include "checker/map/Tokenizer.h"
 #include "entitydb/EntityDatabase.h"
 #include "platform/Platform.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
 namespace {
 
 constexpr const char* BASE_DATABASE_NAME = "quake2.db";  // the game name "Quake2" with ".db", lower-cased
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string LowerCased(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
 
 /// Reads a database by its path as written, or by the same path in other letter case.
 bool ReadDatabase(const std::string& path, std::string& text) {
@@ -114,7 +95,7 @@ bool LoadEntityDatabases(CheckerRun& run) {
     const std::string& basePath = run.derived.baseDatabasePath;
     const std::string& selectedPath = run.derived.selectedDatabasePath;
     EntityClassTable& table = run.classes;
-    if (EqualIgnoringCase(basePath, selectedPath)) {
+    if (EqualsIgnoringCase(basePath, selectedPath)) {
         if (!ReadDatabase(selectedPath, table.baseText)) {
             return false;
         }
@@ -140,7 +121,7 @@ int FindClass(const CheckerRun& run, const std::string& className) {
     }
     const std::vector<EntityClassDef>& classes = run.classes.classes;
     for (std::size_t i = 0; i < classes.size(); ++i) {
-        if (EqualIgnoringCase(classes[i].className, className)) {
+        if (EqualsIgnoringCase(classes[i].className, className)) {
             return static_cast<int>(i);
         }
     }
@@ -196,7 +177,7 @@ Vec3 EntityLocation(const CheckerRun& run, int entityNumber) {
         BrushRangeBox(run, entity.firstBrush, entity.brushCount, mins, maxs);
         return BoxCentre(mins, maxs);
     }
-    if (EqualIgnoringCase(className, "func_areaportal")) {
+    if (EqualsIgnoringCase(className, "func_areaportal")) {
         BrushRangeBox(run, AreaPortalBrush(run, entityNumber), 1, mins, maxs);
         return BoxCentre(mins, maxs);
     }

@@ -72,10 +72,7 @@ const EntityNames& NamesOf(const CheckerRun& run, int entityNumber) {
 }
 
 bool SameName(std::string_view value, std::string_view name) {
-    if (name.empty() || value.size() != name.size()) {
-        return false;
-    }
-    return LowerCased(value) == LowerCased(name);
+    return !name.empty() && EqualsIgnoringCase(value, name);
 }
 
 }  // namespace quillon

@@ -9,6 +9,7 @@
 #include "checker/checks/CheckState.h"
 #include "checker/run/CheckerSettings.h"
 #include "checker/map/Vector.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
@@ -17,16 +18,6 @@ inline constexpr std::array<std::uint32_t, LEVEL_COUNT> LEVEL_BITS = {SKILL_EASY
                                                                      SKILL_DEATHMATCH};
 inline constexpr std::array<const char*, LEVEL_COUNT> LEVEL_NAMES = {"EASY", "NORMAL", "HARD", "DEATHMATCH"};
 inline constexpr int DEATHMATCH_LEVEL = 3;
-
-inline std::string LowerCased(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return lower;
-}
 
 inline bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;

@@ -13,6 +13,7 @@
 #include "checker/run/FatalError.h"
 #include "checker/map/MapEntities.h"
 #include "platform/Platform.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
@@ -34,15 +35,6 @@ struct ColumnWidths {
     std::size_t key = MIN_KEY_WIDTH;
     std::size_t value = MIN_VALUE_WIDTH;
 };
-
-std::string LowerCased(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
 
 ListOption OptionOf(int option) {
     if (option == 1) {

@@ -17,6 +17,7 @@
 #include "checker/map/Winding.h"
 #include "checker/report/Report.h"
 #include "checker/textures/TextureTable.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
@@ -149,10 +150,6 @@ Vec3 ReadPoint(CheckerRun& run, bool openingRead, IntPoint& whole) {
     return point;
 }
 
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 /// Reads the texture name. With FixTextures the name and the white space before it are lower-cased
 /// in the script text itself, so the map can be written back with the change. Only the map file is
 /// written back, so names read from included files stay as written, and the uppercase check still
@@ -167,7 +164,7 @@ std::string ReadTextureName(CheckerRun& run, bool& capitalLowered) {
     }
     ScriptFile& file = run.script.stack.back();
     for (std::size_t i = before; i < file.position && i < file.end; ++i) {
-        const char lowered = LowerAscii(file.text[i]);
+        const char lowered = AsciiLower(file.text[i]);
         if (lowered != file.text[i]) {
             file.text[i] = lowered;
             file.modified = true;
@@ -175,7 +172,7 @@ std::string ReadTextureName(CheckerRun& run, bool& capitalLowered) {
         }
     }
     for (char& c : name) {
-        c = LowerAscii(c);
+        c = AsciiLower(c);
     }
     return name;
 }

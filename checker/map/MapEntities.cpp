@@ -10,6 +10,7 @@
 #include "checker/map/BrushGeometry.h"
 #include "checker/map/MapBrushes.h"
 #include "checker/map/Tokenizer.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
@@ -19,16 +20,6 @@ constexpr std::uint32_t CONTENTS_AREAPORTAL = 32768;
 
 bool IsWhiteSpace(char byte) {
     return static_cast<signed char>(byte) <= 32;
-}
-
-char AsciiLower(char byte) {
-    return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
-}
-
-/// Key and class names compare without regard to case (ASCII letters only).
-bool SameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
 void TrimTrailingWhiteSpace(std::string& text) {
@@ -41,7 +32,7 @@ void TrimTrailingWhiteSpace(std::string& text) {
 template <typename EntityType>
 auto* FindPair(EntityType& entity, const std::string& key) {
     for (auto pair = entity.pairs.rbegin(); pair != entity.pairs.rend(); ++pair) {
-        if (SameName(pair->key, key)) {
+        if (EqualsIgnoringCase(pair->key, key)) {
             return &*pair;
         }
     }
@@ -161,9 +152,9 @@ bool ParseEntity(CheckerRun& run) {
     MoveBrushesToOrigin(run, entityNumber);
 
     const std::string& className = ValueOfKey(Entity(run, entityNumber), "classname");
-    if (SameName(className, "func_group")) {
+    if (EqualsIgnoringCase(className, "func_group")) {
         MergeBrushesIntoWorld(run, entityNumber);
-    } else if (SameName(className, "func_areaportal")) {
+    } else if (EqualsIgnoringCase(className, "func_areaportal")) {
         AddAreaPortal(run, entityNumber);
     }
     return true;

@@ -7,6 +7,7 @@
 
 #include "checker/run/CheckerRun.h"
 #include "platform/Platform.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
@@ -20,15 +21,6 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 std::uint32_t LittleEndian32(const unsigned char* bytes) {
     return static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
            (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
-}
-
-std::string LowerCased(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
 }
 
 /// The file's length, or -1 when it cannot be measured.

@@ -11,21 +11,13 @@
 #include "checker/textures/PakFile.h"
 #include "checker/textures/TextureTable.h"
 #include "platform/Platform.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
 namespace {
 
 constexpr int LOCATION_NAME_WIDTH = 24;
-
-std::string LowerCased(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
 
 std::string PakPath(const std::string& baseGameDir, int number) {
     return baseGameDir + "pak" + std::to_string(number) + ".pak";

@@ -7,6 +7,7 @@
 #include "checker/run/CheckerRun.h"
 #include "checker/run/FatalError.h"
 #include "platform/Platform.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
@@ -15,17 +16,6 @@ namespace {
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
-
-char LowerCasedChar(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string LowerCased(std::string text) {
-    for (char& c : text) {
-        c = LowerCasedChar(c);
-    }
-    return text;
-}
 
 std::uint32_t LittleEndian32(const std::string& bytes, std::size_t offset) {
     std::uint32_t value = 0;
@@ -152,15 +142,7 @@ int FindOrAddTexture(CheckerRun& run, const std::string& name) {
 }
 
 bool SameTextureName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerCasedChar(a[i]) != LowerCasedChar(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return EqualsIgnoringCase(a, b);
 }
 
 }  // namespace quillon

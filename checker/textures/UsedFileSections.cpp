@@ -14,21 +14,13 @@
 #include "checker/textures/TextureSections.h"
 #include "checker/textures/TextureTable.h"
 #include "platform/Platform.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
 namespace {
 
 constexpr int SOURCE_NAME_WIDTH = 31;
-
-std::string LowerCased(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
 
 /// True when the file at `path` (or the same path in other letter case) opens for reading.
 bool OpensForReading(const std::string& path) {

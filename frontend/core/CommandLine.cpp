@@ -5,6 +5,8 @@
 #include <iterator>
 #include <optional>
 
+#include "platform/Text.h"
+
 namespace quillon {
 
 const char* const USAGE_TEXT =
@@ -33,13 +35,6 @@ namespace {
 
 bool IsBlank(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
-
-std::string LowerCase(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
 }
 
 /// The file name part of a path: extension rules look at it alone, so "../maps/e1" still needs
@@ -129,7 +124,7 @@ void ApplySkillOptions(const std::string& text, GameSettings& game) {
 }
 
 void SetMapFile(std::string map, GameSettings& game) {
-    if (!map.empty() && !Contains(LowerCase(LastComponent(map)), ".map")) {
+    if (!map.empty() && !Contains(LowerCased(LastComponent(map)), ".map")) {
         map += ".map";
     }
     game.lastMapFile = map;
@@ -172,7 +167,7 @@ void SortWords(NameScan& scan, bool mapNamed, GameSettings& game, CommandLineOpt
             at = end;
             continue;
         }
-        const std::string lower = LowerCase(word);
+        const std::string lower = LowerCased(word);
         const bool looksLikeOption = (word.front() == '-' || word.front() == '+');
         if (IsKnownWord(lower) || lower.find('?') != std::string::npos) {
             // An option: found below, wherever it stands.
@@ -196,7 +191,7 @@ CommandLineOptions ApplyCommandLine(const std::string& commandLine, GameSettings
     const bool blank = std::all_of(commandLine.begin(), commandLine.end(), IsBlank);
     if (!blank) {
         options.fromCommandLine = true;
-        NameScan scan{commandLine, LowerCase(commandLine), {}};
+        NameScan scan{commandLine, LowerCased(commandLine), {}};
         const bool mapNamed = ApplyFileNames(scan, game);
         SortWords(scan, mapNamed, game, options);
         options.syntaxErrors = std::move(scan.errors);

@@ -1,11 +1,11 @@
 #include "frontend/core/DatabaseList.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "entitydb/DatabaseText.h"
 #include "entitydb/EntityDatabase.h"
 #include "platform/Platform.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
@@ -13,7 +13,7 @@ namespace {
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+        return static_cast<unsigned char>(AsciiLower(x)) < static_cast<unsigned char>(AsciiLower(y));
     });
 }
 

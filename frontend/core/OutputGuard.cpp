@@ -1,9 +1,8 @@
 #include "frontend/core/OutputGuard.h"
 
-#include <cctype>
-
 #include "frontend/core/FrontEndSettings.h"
 #include "platform/Platform.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
@@ -36,10 +35,7 @@ std::optional<std::string> OutputRefusal(const std::string& output, const std::v
 
 std::string MapPathWithExtension(std::string path) {
     const std::size_t separator = path.find_last_of('/');
-    std::string lower = separator == std::string::npos ? path : path.substr(separator + 1);
-    for (char& c : lower) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
+    const std::string lower = LowerCased(separator == std::string::npos ? path : path.substr(separator + 1));
     if (lower.find(".map") == std::string::npos) {
         path += ".map";
     }

@@ -1,11 +1,11 @@
 #include "frontend/core/OverflowReport.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdarg>
 #include <cstdio>
 
 #include "platform/Platform.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
@@ -190,7 +190,7 @@ void AppendDetailNotes(std::string& out, const OverflowAnalysis& analysis) {
 }
 
 bool LessIgnoringCaseThenExact(const std::string& a, const std::string& b) {
-    const auto lower = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
+    const auto lower = [](char c) { return static_cast<unsigned char>(AsciiLower(c)); };
     const bool less = std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                                    [&](char x, char y) { return lower(x) < lower(y); });
     const bool greater = std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "entitydb/DatabaseText.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
@@ -12,14 +13,6 @@ namespace {
 
 bool IsBlank(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
-
-std::string LowerCase(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return lower;
 }
 
 std::string_view Cut(std::string_view text, std::size_t limit) {
@@ -152,7 +145,7 @@ void ApplyCountingRule(OverflowAnalysis& analysis, const OverflowEntity& entity,
 
 void AddResource(OverflowAnalysis& analysis, ResourceKind kind, std::int32_t mask, std::string_view name) {
     const std::string_view kept = Cut(name, MAX_OVERFLOW_TEXT);
-    const std::string key = kind == ResourceKind::Image ? LowerCase(kept) : std::string(kept);
+    const std::string key = kind == ResourceKind::Image ? LowerCased(kept) : std::string(kept);
     for (int level = 0; level < LEVEL_COUNT; ++level) {
         if (!PresentInLevel(mask, level)) {
             continue;
@@ -171,7 +164,7 @@ void AddResource(OverflowAnalysis& analysis, ResourceKind kind, std::int32_t mas
 }
 
 void CountName(OverflowAnalysis& analysis, std::int32_t mask, std::string_view name) {
-    const std::string lower = LowerCase(name);
+    const std::string lower = LowerCased(name);
     if (lower.find(".md2") != std::string::npos) {
         AddResource(analysis, ResourceKind::Model, mask, name);
     } else if (lower.find(".wav") != std::string::npos) {

@@ -1,11 +1,11 @@
 #include "frontend/core/OverflowTable.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "entitydb/DatabaseText.h"
 #include "frontend/core/OverflowMapScan.h"
 #include "frontend/core/OverflowRules.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
@@ -14,8 +14,8 @@ namespace {
 int CompareIgnoringCase(const std::string& a, const std::string& b) {
     const std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i) {
-        const int x = std::tolower(static_cast<unsigned char>(a[i]));
-        const int y = std::tolower(static_cast<unsigned char>(b[i]));
+        const int x = static_cast<unsigned char>(AsciiLower(a[i]));
+        const int y = static_cast<unsigned char>(AsciiLower(b[i]));
         if (x != y) {
             return x < y ? -1 : 1;
         }

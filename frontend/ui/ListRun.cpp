@@ -1,22 +1,15 @@
 #include "frontend/ui/ListRun.h"
 
-#include <cctype>
 #include <filesystem>
 
 #include "platform/Platform.h"
+#include "platform/Text.h"
 
 namespace quillon {
 
 namespace {
 
 constexpr const char* TITLE = "Quillon";
-
-std::string LowerCase(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
 
 ListCheck Refuse(UserInteraction& ui, const char* text, ListField focus) {
     ui.ShowMessage(text, TITLE, MessageIcon::Warning);
@@ -68,12 +61,12 @@ ListCheck ValidateFileList(const FrontEndSettings& settings, const std::vector<R
 }
 
 bool OpensWithDesktop(const std::string& outputName) {
-    const std::string lower = LowerCase(outputName);
+    const std::string lower = LowerCased(outputName);
     return lower.find(".csv") != std::string::npos || lower.find(".txt") != std::string::npos;
 }
 
 bool NamesCsvFile(const std::string& outputName) {
-    return LowerCase(outputName).find(".csv") != std::string::npos;
+    return LowerCased(outputName).find(".csv") != std::string::npos;
 }
 
 std::string WithTextExtension(const std::string& outputName) {
