@@ -13,6 +13,7 @@ reference=$(realpath "$1")
 candidate=$(realpath "$2")
 build=${QUILLON_BENCH_BUILD_DIR:-$root/build-bench}
 corpus=${QUILLON_CORPUS_DIR:-$root/../shared/corpus/maps}
+. "$root/tests/support/three-modes.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-same.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -27,26 +28,7 @@ run() {
   local checker=$1 map=$2 mode=$3 dir=$4
   mkdir -p "$dir"
   cp "$map" "$dir/test.map"
-  cat >"$dir/settings.ini" <<SETTINGS
-[Quake2]
-LastMapFile=test.map
-LastOutputFile=report.txt
-EntityDB=quake2.db
-TextureDir=$work/game/quake2/baseq2/textures
-FindBadWals=0x0001
-FixTextures=0x0001
-Show=0x000f
-OutputType=0x000$mode
-[FindEnt]
-Output=ents.txt
-Temp=temp.txt
-ClassName=all
-Option=0x0002
-MatchCriteria=0x0002
-[FileList]
-Output=files.txt
-Temp=temp.txt
-SETTINGS
+  three_mode_settings "$work/game/quake2/baseq2/textures" "$mode" >"$dir/settings.ini"
   local status=0
   (cd "$dir" && QUILLON_STANDALONE=1 "$checker" settings.ini </dev/null >stdout.txt 2>stderr.txt) || status=$?
   echo "$status" >"$dir/status"

@@ -17,31 +17,12 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/quillon-twins.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/game/quake2/baseq2/textures"
 
-settings() {
-  cat <<SETTINGS
-[Quake2]
-LastMapFile=test.map
-LastOutputFile=report.txt
-EntityDB=quake2.db
-TextureDir=$work/game/quake2/baseq2/textures
-FindBadWals=0x0001
-FixTextures=0x0001
-OutputType=0x000$1
-[FindEnt]
-Output=ents.txt
-Temp=temp.txt
-ClassName=all
-Option=0x0002
-MatchCriteria=0x0002
-[FileList]
-Output=files.txt
-Temp=temp.txt
-SETTINGS
-}
+. "$support/three-modes.sh"
 
 # Runs one mode in folder $1 on map $2; prints the exit status.
 run() {
-  rm -rf "$1" && mkdir -p "$1" && cp "$2" "$1/test.map" && settings "$3" >"$1/settings.ini"
+  rm -rf "$1" && mkdir -p "$1" && cp "$2" "$1/test.map"
+  three_mode_settings "$work/game/quake2/baseq2/textures" "$3" >"$1/settings.ini"
   (cd "$1" && QUILLON_STANDALONE=1 "$checker" settings.ini </dev/null >/dev/null 2>&1)
   echo $?
 }
